@@ -1,0 +1,3 @@
+# HTML: the document builder (core).
+target_sources(verdan_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/Kr_html.cpp)
