@@ -1,0 +1,313 @@
+#!/usr/bin/env python3
+"""Tests of convert.py and fill_taxon_numbers.py on the small GermanSL extract in testdata/.
+
+    python3 -m unittest discover -s tools/germansl -p 'test_*.py'
+"""
+
+import io
+import os
+import shutil
+import sys
+import tempfile
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+
+import convert  # noqa: E402
+import fill_taxon_numbers as fill  # noqa: E402
+
+TESTDATA = os.path.join(HERE, "testdata")
+
+
+def read_source(directory, table):
+    """Columns of the .schema and rows of the .tsv as dicts."""
+    with open(os.path.join(directory, table + ".schema"), encoding="utf-8") as handle:
+        columns = [line.split("\t")[0] for line in handle.read().splitlines()
+                   if line and not line.startswith(("#", "@"))]
+    with open(os.path.join(directory, table + ".tsv"), encoding="utf-8") as handle:
+        lines = handle.read().splitlines()
+    header = lines[0].split("\t")
+    rows = []
+    for line in lines[1:]:
+        cells = line.split("\t")
+        assert len(cells) == len(header), line
+        rows.append(dict(zip(header, cells)))
+    return columns, header, rows
+
+
+class ConvertTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.out = tempfile.mkdtemp()
+        with io.StringIO() as quiet:
+            stdout, sys.stdout = sys.stdout, quiet
+            try:
+                result = convert.main([TESTDATA, "--out", cls.out])
+            finally:
+                sys.stdout = stdout
+        assert result == 0
+        _, _, rows = read_source(cls.out, "VDB_1")
+        cls.species = {row["ID"]: row for row in rows}
+        _, _, rows = read_source(cls.out, "VDB_6")
+        cls.genera = {row["Gattung"]: row for row in rows}
+        _, _, rows = read_source(cls.out, "VDB_60")
+        cls.families = {row["Familie"]: row for row in rows}
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.out)
+
+    def test_keeps_accepted_species_and_subspecies_of_vascular_plants_only(self):
+        # Left out: synonyms, the aggregate, the subgenus, the hybrid formula, the lichen
+        # filed among the vascular plants, the moss.
+        self.assertEqual(sorted(self.species, key=int),
+                         ["210", "211", "212", "215", "310", "312", "410", "411"])
+
+    def test_name_parts_authors_and_numbers(self):
+        cases = [
+            # ID, Gattung, Art, Unterart, Autor, Autor1, GN, FN
+            ("210", "Ranunculus", "acris", "", "L.", "", "201", "200"),
+            ("212", "Ranunculus", "acris", "subsp. friesianus", "L.", "(Jord.) Syme", "201", "200"),
+            ("211", "Ranunculus", "acris", "subsp. acris", "L.", "", "201", "200"),
+            ("215", "Ranunculus", "aquatilis", "", "L.", "", "201", "200"),  # below an aggregate
+            ("310", "Salix", "×rubens", "", "Schrank", "", "301", "300"),
+            ("410", "Urtica", "dioica", "s. l.", "L.", "", "401", "400"),
+            ("411", "Urtica", "dioica", "s. str.", "Körn.", "", "401", "400"),  # repaired UTF-8
+        ]
+        for taxon_id, gattung, art, unterart, autor, autor1, gn, fn in cases:
+            with self.subTest(taxon_id=taxon_id):
+                row = self.species[taxon_id]
+                self.assertEqual((row["Gattung"], row["Art"], row["Unterart"], row["Autor"],
+                                  row["Autor1"], row["GN"], row["FN"]),
+                                 (gattung, art, unterart, autor, autor1, gn, fn))
+
+    def test_german_name_synonym_and_family_columns(self):
+        acris = self.species["210"]
+        self.assertEqual(acris["Deutsch"], "Scharfer Hahnenfuß")
+        # The misapplied "auct." name is passed over.
+        self.assertEqual(acris["Synonym"], "Ranunculus stevenii")
+        self.assertEqual(self.species["215"]["Synonym"], "Batrachium aquatile")
+        # A German name that GermanSL gives only on the synonym.
+        self.assertEqual(self.species["212"]["Deutsch"], "Fries' Hahnenfuß")
+        self.assertEqual((acris["Familie"], acris["AT_Familie"]), ("Ranun", "Ranunculaceae"))
+        for column in ("Blütenfarbe", "Blütezeit 1", "Höhe 1", "D-Status", "Bundesländer",
+                       "Häufigkeit", "Rote Liste"):
+            self.assertEqual(acris[column], "", column)
+
+    def test_life_forms_from_the_trait_table(self):
+        cases = [
+            ("210", "P"),  # hemicryptophyte
+            ("212", "P"),  # no record of its own: that of its species
+            ("215", "P"),  # recorded under its synonym, a hydrophyte
+            ("310", "B, S"),
+            ("312", "B"),
+            ("411", "P"),  # the broad species' form
+        ]
+        for taxon_id, expected in cases:
+            with self.subTest(taxon_id=taxon_id):
+                self.assertEqual(self.species[taxon_id]["Lebensform"], expected)
+
+    def test_life_form_mapping(self):
+        cases = [
+            ("", ""),
+            ("T", "E"),
+            ("T,H", "E, Z"),
+            ("H,T", "Z, E"),
+            ("G,H", "P"),
+            ("Z", "Zw"),
+            ("N", "S"),
+            ("P,N", "B, S"),
+            ("Hli", "P, L"),
+            ("Tli", "E, L"),
+            ("Pli", "L"),
+            ("Z,Pli", "Zw, L"),
+            ("n,li", "S, L"),
+            ("Gvp", "P, Par"),
+            ("Tvp", "E, Par"),
+            ("Thp", "E"),
+            ("Zhp ep", "Zw"),
+            ("C,(A)", "P"),
+            ("y", ""),
+        ]
+        for raw, expected in cases:
+            with self.subTest(raw=raw):
+                self.assertEqual(convert.life_form_codes(raw), expected)
+
+    def test_genus_list_with_keys_and_other_names(self):
+        self.assertEqual(sorted(self.genera), ["Batrachium", "Ranunculus", "Salix", "Urtica"])
+        ranunculus = self.genera["Ranunculus"]
+        self.assertEqual((ranunculus["GN"], ranunculus["FN"], ranunculus["GR"],
+                          ranunculus["GN_SN"], ranunculus["D-Gattung"]),
+                         ("201", "200", "Ranunculus", "", "Hahnenfuß"))
+        self.assertEqual(self.genera["Salix"]["GR"], "Salix")
+        self.assertEqual(self.genera["Urtica"]["GR"], "")
+        # GermanSL files Batrachium as a synonym of a subgenus of Ranunculus.
+        batrachium = self.genera["Batrachium"]
+        self.assertEqual((batrachium["GN"], batrachium["GN_SN"], batrachium["GR"],
+                          batrachium["FN"]), ("220", "201", "Ranunculus B", "200"))
+        rel_ids = [row["RelID"] for row in self.genera.values()]
+        self.assertEqual(len(set(rel_ids)), len(rel_ids))
+
+    def test_family_list_holds_families_with_species(self):
+        self.assertEqual(sorted(self.families), ["Ranunculaceae", "Salicaceae", "Urticaceae"])
+        self.assertEqual(self.families["Urticaceae"]["FN"], "400")
+
+    def test_sources_match_their_schemas_and_repeat_exactly(self):
+        for table in ("VDB_1", "VDB_6", "VDB_60"):
+            columns, header, _ = read_source(self.out, table)
+            self.assertEqual(header, columns, table)
+        again = tempfile.mkdtemp()
+        try:
+            with io.StringIO() as quiet:
+                stdout, sys.stdout = sys.stdout, quiet
+                try:
+                    convert.main([TESTDATA, "--out", again])
+                finally:
+                    sys.stdout = stdout
+            for name in sorted(os.listdir(self.out)):
+                with open(os.path.join(self.out, name), "rb") as a, \
+                        open(os.path.join(again, name), "rb") as b:
+                    self.assertEqual(a.read(), b.read(), name)
+        finally:
+            shutil.rmtree(again)
+
+    def test_missing_source_is_reported(self):
+        empty = tempfile.mkdtemp()
+        try:
+            with io.StringIO() as errors:
+                stderr, sys.stderr = sys.stderr, errors
+                try:
+                    result = convert.main([empty, "--out", empty])
+                finally:
+                    sys.stderr = stderr
+                self.assertEqual(result, 1)
+                self.assertIn("germansl.csv: not found", errors.getvalue())
+            self.assertEqual(os.listdir(empty), [])
+        finally:
+            shutil.rmtree(empty)
+
+    def test_split_name(self):
+        cases = [
+            ("Achillea millefolium subsp. sudetica",
+             ("Achillea", "millefolium", "subsp. sudetica", "")),
+            ("Taraxacum sect. Ruderalia", ("Taraxacum", "sect. Ruderalia", "", "")),
+            ("x Festulolium loliaceum", ("×Festulolium", "loliaceum", "", "")),
+            ("Malus pumila nom. rej. prop.", ("Malus", "pumila", "", "nom. rej. prop.")),
+            ("Carex flava subsp. flava s. str.", ("Carex", "flava", "subsp. flava s. str.", "")),
+        ]
+        for name, expected in cases:
+            with self.subTest(name=name):
+                self.assertEqual(convert.split_name(name), expected)
+
+    def test_long_author_is_shortened_by_botanical_rules(self):
+        self.assertEqual(
+            convert.shorten_author("(P. Wolff ex Kreutz & P. Wolff) Herr-Heidtke & Heidtke ex "
+                                   "P. Wolff", 45), "(Kreutz & P. Wolff) P. Wolff")
+        self.assertEqual(convert.shorten_author("L.", 45), "L.")
+        self.assertLessEqual(len(convert.shorten_author("A" * 60, 45)), 45)
+
+
+class FillTaxonNumbersTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tables = tempfile.mkdtemp()
+        with io.StringIO() as quiet:
+            stdout, sys.stdout = sys.stdout, quiet
+            try:
+                convert.main([TESTDATA, "--out", cls.tables])
+            finally:
+                sys.stdout = stdout
+        cls.register = fill.Register(cls.tables, TESTDATA)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.tables)
+
+    def run_fill(self, name, text, strict=False):
+        path = os.path.join(self.tables, name)
+        with open(path, "w", encoding="utf-8", newline="") as handle:
+            handle.write(text)
+        errors = io.StringIO()
+        arguments = ["--tables", self.tables, "--germansl", TESTDATA, path]
+        if strict:
+            arguments.insert(0, "--strict")
+        stdout, stderr = sys.stdout, sys.stderr
+        sys.stdout, sys.stderr = io.StringIO(), errors
+        try:
+            result = fill.main(arguments)
+        finally:
+            sys.stdout, sys.stderr = stdout, stderr
+        with open(path, encoding="utf-8", newline="") as handle:
+            return result, handle.read(), errors.getvalue()
+
+    def test_resolves_names_in_their_usual_spellings(self):
+        cases = [
+            ("Ranunculus acris", ("210", "201", "200")),
+            ("  RANUNCULUS   acris L. ", ("210", "201", "200")),
+            ("Ranunculus acris ssp. friesianus (Jord.) Syme", ("212", "201", "200")),
+            ("Ranunculus acris subsp friesianus", ("212", "201", "200")),
+            ("Salix x rubens", ("310", "301", "300")),
+            ("Salix × rubens Schrank", ("310", "301", "300")),
+            ("Urtica dioica", ("410", "401", "400")),  # the broad species
+            ("Urtica dioica agg.", ("410", "401", "400")),
+            ("Urtica dioica s.str.", ("411", "401", "400")),
+            ("Batrachium aquatile", ("215", "201", "200")),  # synonym
+            ("Ranunculus friesianus", ("212", "201", "200")),  # synonym from GermanSL
+            ("Ranunculus", ("", "201", "200")),
+            ("Batrachium", ("", "201", "200")),  # another name of a genus
+            ("Salicaceae", ("", "", "300")),
+        ]
+        for name, expected in cases:
+            with self.subTest(name=name):
+                found = self.register.resolve(name)
+                self.assertIsNotNone(found)
+                self.assertEqual(found[:3], expected)
+
+    def test_fills_only_empty_cells_and_keeps_the_rest_of_the_file(self):
+        text = ("RelID\tID\tGN\tFN\tArt\tB-Form\tBestimmung\n"
+                "1\t\t\t\tRanunculus acris\tz\tEin Text mit \\n Umbruch\n"
+                "2\t999\t\t\tSalix alba\tl\t\n"
+                "3\t\t\t\tSalix nonexistens\t*\t\n"
+                "4\t\t\t\tQuercus robur\t*\t\n")
+        result, written, errors = self.run_fill("VDB_7.tsv", text)
+        self.assertEqual(result, 0)
+        lines = written.split("\n")
+        self.assertEqual(lines[1],
+                         "1\t210\t201\t200\tRanunculus acris\tz\tEin Text mit \\n Umbruch")
+        self.assertIn("ID 999 is not in VDB_1", errors)
+        self.assertEqual(lines[2], "2\t999\t\t\tSalix alba\tl\t")
+        # An unknown species of a known genus gets the genus numbers and is reported.
+        self.assertEqual(lines[3], "3\t\t301\t300\tSalix nonexistens\t*\t")
+        self.assertIn("Salix nonexistens: not found in VDB_1", errors)
+        self.assertIn("Quercus robur: not found", errors)
+        self.assertTrue(written.endswith("\n"))
+
+    def test_strict_fails_on_unresolved_names(self):
+        text = "RelID\tID\tGN\tFN\tArt\nx\t\t\t\tQuercus robur\n"
+        result, _, _ = self.run_fill("VDB_8.tsv", text, strict=True)
+        self.assertEqual(result, 1)
+        result, _, _ = self.run_fill("VDB_9.tsv", "RelID\tID\tGN\tFN\tArt\n1\t\t\t\tSalix alba\n",
+                                     strict=True)
+        self.assertEqual(result, 0)
+
+    def test_name_column_follows_the_table(self):
+        text = "RelID\tID\tGN\tFN\tSIP\tGR\n1\t\t\t\tRanunculus\t\n2\t\t\t\tUrticaceae\t\n"
+        _, written, _ = self.run_fill("VDB_3.tsv", text)
+        self.assertEqual(written.split("\n")[1:3], ["1\t\t201\t200\tRanunculus\t",
+                                                    "2\t\t\t400\tUrticaceae\t"])
+        text = "RelID\tID\tGN\tFN\tFamilie\n1\t\t\t\tSalicaceae\n2\t\t\t\tSalix\n"
+        _, written, errors = self.run_fill("VDB_5.tsv", text)
+        self.assertEqual(written.split("\n")[1:3], ["1\t\t\t300\tSalicaceae", "2\t\t\t\tSalix"])
+        self.assertIn("Salix: not found", errors)
+
+    def test_table_without_name_column_is_refused(self):
+        result, written, errors = self.run_fill("VDB_11.tsv", "RelID\tID\tSIP\n1\t\tSalix alba\n")
+        self.assertEqual(result, 2)
+        self.assertIn("no name column Art", errors)
+        self.assertEqual(written, "RelID\tID\tSIP\n1\t\tSalix alba\n")
+
+
+if __name__ == "__main__":
+    unittest.main()
