@@ -3,10 +3,13 @@
 and family list VDB_60 (text sources in data/tables/).
 
     python3 tools/germansl/convert.py [GERMANSL_DIR] [--out DATA_TABLES_DIR]
+                                      [--merkmale CHARACTERS_TSV]
 
 GERMANSL_DIR holds germansl.csv and ecodbase.csv (default: ../shared/data/germansl relative
-to the repository). Only the standard library is used; the output is deterministic, so a
-second run on the same release changes nothing.
+to the repository). The descriptive columns of the species (height, flowering time, flower
+colour, status, frequency, Red List) come from the project's own list merkmale.tsv beside
+this script. Only the standard library is used; the output is deterministic, so a second
+run on the same release changes nothing.
 """
 
 import argparse
@@ -22,6 +25,7 @@ DEFAULT_SOURCE = os.path.join(REPO, "..", "shared", "data", "germansl")
 DEFAULT_OUT = os.path.join(REPO, "data", "tables")
 GERMAN_FAMILY_NAMES = os.path.join(HERE, "familien_deutsch.tsv")
 GERMAN_GENUS_NAMES = os.path.join(HERE, "gattungen_deutsch.tsv")
+CHARACTERS = os.path.join(HERE, "merkmale.tsv")
 
 HYBRID_SIGN = "\u00d7"
 
@@ -753,6 +757,132 @@ def convert(taxa, eco, german_family_names=None, german_genus_names=None):
     return species, genera, families, conversion.warnings
 
 
+# ---- Descriptive columns ----
+
+CHARACTER_COLUMNS = ["Blütenfarbe", "Blütezeit 1", "Blütezeit 2", "Höhe 1", "Höhe 2",
+                     "D-Status", "Bundesländer", "Häufigkeit", "Rote Liste"]
+# Item codes of the criterion columns of key 1; a cell holds several joined by ", ".
+FLOWER_COLOURS = ["we", "ge", "or", "ro", "li", "pu", "vi", "bl", "rt", "gr", "br", "sch"]
+STATUS_CODES = ["w", "a", "e", "k", "z"]
+STATE_CODES = ["BB", "BW", "BY", "HE", "MV", "NI", "NW", "RP", "SH", "SN", "ST", "TH"]
+MONTHS = ["Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"]
+FREQUENCIES = ["sehr häufig", "häufig", "verbreitet", "zerstreut", "selten", "sehr selten"]
+RED_LIST = ["0", "1", "2", "3", "G", "R", "V", "D", "*"]
+HEIGHT = re.compile(r"(0|[1-9][0-9]*)(,[0-9]+)?$")
+
+
+def column_width(name):
+    kind = dict(VDB_1_COLUMNS)[name]
+    return int(kind[1:]) if kind.startswith("A") else None
+
+
+def check_codes(value, codes):
+    """The reason why a list of item codes is malformed, or None."""
+    items = value.split(", ")
+    unknown = [item for item in items if item not in codes]
+    if unknown:
+        return f"unknown code {unknown[0]!r} (known: {' '.join(codes)}; joined by \", \")"
+    if len(set(items)) != len(items):
+        return "a code given twice"
+    return None
+
+
+def check_character(column, value):
+    """The reason why a value does not fit its column, or None."""
+    width = column_width(column)
+    if width is not None and len(value) > width:
+        return f"{value!r} is longer than A{width}"
+    if column == "Blütenfarbe":
+        return check_codes(value, FLOWER_COLOURS)
+    if column == "D-Status":
+        return check_codes(value, STATUS_CODES)
+    if column == "Bundesländer":
+        return check_codes(value, STATE_CODES)
+    if column.startswith("Blütezeit") and value not in MONTHS:
+        return f"{value!r} is no month ({' '.join(MONTHS)})"
+    if column.startswith("Höhe") and not HEIGHT.match(value):
+        return f"{value!r} is no height in metres with a decimal comma (0,3)"
+    if column == "Häufigkeit" and value not in FREQUENCIES:
+        return f"{value!r} is not on the scale ({', '.join(FREQUENCIES)})"
+    if column == "Rote Liste" and value not in RED_LIST:
+        return f"{value!r} is no Red List category ({' '.join(RED_LIST)})"
+    return None
+
+
+def metres(text):
+    return float(text.replace(",", ".")) if HEIGHT.match(text) else None
+
+
+def read_characters(path):
+    """Reads the descriptive columns of the species: {name: (line number, {column: value})}.
+    Every fault of the file is collected; any fault fails the conversion."""
+    if not os.path.isfile(path):
+        raise ConversionError(f"{path}: not found")
+    with open(path, encoding="utf-8") as handle:
+        lines = handle.read().splitlines()
+    expected = ["Name"] + CHARACTER_COLUMNS
+    characters, faults = {}, []
+    header = None
+    for number, line in enumerate(lines, 1):
+        if not line.strip() or line.startswith("#"):
+            continue
+        cells = line.split("\t")
+        if header is None:
+            header = cells
+            if header != expected:
+                raise ConversionError(f"{path}:{number}: header must be "
+                                      + "<TAB>".join(expected))
+            continue
+        if len(cells) != len(header):
+            faults.append(f"{path}:{number}: {len(cells)} cells, expected {len(header)}")
+            continue
+        name = " ".join(cells[0].split())
+        if name in characters:
+            faults.append(f"{path}:{number}: {name}: given twice, first on line "
+                          f"{characters[name][0]}")
+            continue
+        values = {}
+        for column, cell in zip(CHARACTER_COLUMNS, cells[1:]):
+            value = cell.strip()
+            if not value:
+                continue
+            reason = check_character(column, value)
+            if reason:
+                faults.append(f"{path}:{number}: {name}: column \"{column}\": {reason}")
+            values[column] = value
+        low, high = (metres(values.get(column, "")) for column in ("Höhe 1", "Höhe 2"))
+        if low is not None and high is not None and low > high:
+            faults.append(f"{path}:{number}: {name}: \"Höhe 1\" is above \"Höhe 2\"")
+        characters[name] = (number, values)
+    if header is None:
+        raise ConversionError(f"{path}: no header")
+    if faults:
+        raise ConversionError("\n".join(faults))
+    return characters
+
+
+def species_name(row):
+    return " ".join(part for part in (row["Gattung"], row["Art"], row["Unterart"]) if part)
+
+
+def merge_characters(species, characters, path):
+    """Writes the descriptive columns into the species rows; a name that names no row fails
+    the conversion, so a renamed or misspelt species cannot drop out unnoticed."""
+    by_name = defaultdict(list)
+    for row in species:
+        by_name[species_name(row)].append(row)
+    faults = []
+    for name, (number, _) in characters.items():
+        if len(by_name.get(name, [])) != 1:
+            what = "no such species" if name not in by_name else "several rows of that name"
+            faults.append(f"{path}:{number}: {name}: {what} in VDB_1")
+    if faults:
+        raise ConversionError("\n".join(faults))
+    for name, (_, values) in characters.items():
+        by_name[name][0].update(values)
+    return len(characters)
+
+
 # ---- Output ----
 
 def escape(cell):
@@ -789,12 +919,15 @@ def main(argv=None):
     parser.add_argument("source", nargs="?", default=DEFAULT_SOURCE,
                         help="folder with germansl.csv and ecodbase.csv")
     parser.add_argument("--out", default=DEFAULT_OUT, help="folder of the table sources")
+    parser.add_argument("--merkmale", default=CHARACTERS,
+                        help="descriptive columns of the species (tab-separated)")
     args = parser.parse_args(argv)
     try:
         taxa, eco = read_sources(args.source)
         species, genera, families, warnings = convert(
             taxa, eco, read_german_names(GERMAN_FAMILY_NAMES),
             read_german_names(GERMAN_GENUS_NAMES))
+        described = merge_characters(species, read_characters(args.merkmale), args.merkmale)
         os.makedirs(args.out, exist_ok=True)
         write_table(args.out, "VDB_1", VDB_1_COLUMNS, VDB_1_INDEXES, species,
                     ["Species table (key 1): accepted species and subspecies.", CREDIT])
@@ -804,11 +937,12 @@ def main(argv=None):
         write_table(args.out, "VDB_60", VDB_60_COLUMNS, VDB_60_INDEXES, families,
                     ["Family list (key 60).", CREDIT])
     except (ConversionError, OSError) as error:
-        print(f"convert.py: {error}", file=sys.stderr)
+        for line in str(error).splitlines():
+            print(f"convert.py: {line}", file=sys.stderr)
         return 1
     for warning in warnings:
         print(f"convert.py: note: {warning}", file=sys.stderr)
-    print(f"VDB_1: {len(species)} taxa, VDB_6: {len(genera)} genera "
+    print(f"VDB_1: {len(species)} taxa ({described} described), VDB_6: {len(genera)} genera "
           f"({sum(1 for g in genera if g['GN_SN'])} other names), VDB_60: {len(families)} "
           f"families")
     return 0

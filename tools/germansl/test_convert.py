@@ -19,6 +19,20 @@ import convert  # noqa: E402
 import fill_taxon_numbers as fill  # noqa: E402
 
 TESTDATA = os.path.join(HERE, "testdata")
+CHARACTERS = os.path.join(TESTDATA, "merkmale.tsv")
+HEADER = ("Name\tBlütenfarbe\tBlütezeit 1\tBlütezeit 2\tHöhe 1\tHöhe 2\tD-Status\t"
+          "Bundesländer\tHäufigkeit\tRote Liste\n")
+
+
+def run_convert(arguments):
+    """convert.main with its output caught: (exit code, standard error)."""
+    stdout, stderr = sys.stdout, sys.stderr
+    sys.stdout, sys.stderr = io.StringIO(), io.StringIO()
+    try:
+        result = convert.main(arguments)
+        return result, sys.stderr.getvalue()
+    finally:
+        sys.stdout, sys.stderr = stdout, stderr
 
 
 def read_source(directory, table):
@@ -41,12 +55,7 @@ class ConvertTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.out = tempfile.mkdtemp()
-        with io.StringIO() as quiet:
-            stdout, sys.stdout = sys.stdout, quiet
-            try:
-                result = convert.main([TESTDATA, "--out", cls.out])
-            finally:
-                sys.stdout = stdout
+        result, _ = run_convert([TESTDATA, "--out", cls.out, "--merkmale", CHARACTERS])
         assert result == 0
         _, _, rows = read_source(cls.out, "VDB_1")
         cls.species = {row["ID"]: row for row in rows}
@@ -160,12 +169,7 @@ class ConvertTest(unittest.TestCase):
             self.assertEqual(header, columns, table)
         again = tempfile.mkdtemp()
         try:
-            with io.StringIO() as quiet:
-                stdout, sys.stdout = sys.stdout, quiet
-                try:
-                    convert.main([TESTDATA, "--out", again])
-                finally:
-                    sys.stdout = stdout
+            run_convert([TESTDATA, "--out", again, "--merkmale", CHARACTERS])
             for name in sorted(os.listdir(self.out)):
                 with open(os.path.join(self.out, name), "rb") as a, \
                         open(os.path.join(again, name), "rb") as b:
@@ -188,6 +192,54 @@ class ConvertTest(unittest.TestCase):
         finally:
             shutil.rmtree(empty)
 
+    def test_descriptive_columns_come_from_the_characters_list(self):
+        friesianus = self.species["212"]
+        self.assertEqual(
+            [friesianus[c] for c in convert.CHARACTER_COLUMNS],
+            ["ge", "Mai", "Sep", "0,3", "1", "w", "", "verbreitet", "*"])
+        self.assertEqual(self.species["310"]["Blütenfarbe"], "ge, gr")
+        # Blanks in the name do not matter; an empty cell stays empty.
+        broad = self.species["410"]
+        self.assertEqual((broad["Höhe 1"], broad["Höhe 2"], broad["Häufigkeit"]),
+                         ("", "1,5", "sehr häufig"))
+        # The columns of GermanSL and the rows not in the list are left alone.
+        self.assertEqual(friesianus["Lebensform"], "P")
+        self.assertEqual(self.species["411"]["Blütenfarbe"], "")
+
+    def test_faults_of_the_characters_list_fail_the_conversion(self):
+        row = "Ranunculus acris subsp. friesianus\tge\tMai\tSep\t0,3\t1\tw\t\t\t*\n"
+        cases = [
+            # list text, expected message
+            (HEADER + "Ranunculus acris subsp. acer\t\t\t\t\t\t\t\t\t\n",
+             ":2: Ranunculus acris subsp. acer: no such species in VDB_1"),
+            (HEADER + row.replace("\tw\t\t", "\tw\tBB, BW, BY, HE, MV, NI\t"),
+             'column "Bundesländer": \'BB, BW, BY, HE, MV, NI\' is longer than A20'),
+            (HEADER + row.replace("\tMai\t", "\tMay\t"), "'May' is no month"),
+            (HEADER + row.replace("\tge\t", "\tge,we\t"), "unknown code 'ge,we'"),
+            (HEADER + row.replace("\tge\t", "\tge, ge\t"), "a code given twice"),
+            (HEADER + row.replace("\tw\t", "\tx\t"), "unknown code 'x'"),
+            (HEADER + row.replace("0,3", "0.3"), "'0.3' is no height"),
+            (HEADER + row.replace("\t1\t", "\t0,2\t"), '"Höhe 1" is above "Höhe 2"'),
+            (HEADER + row.replace("\t*\n", "\tVV\n"), "'VV' is longer than A1"),
+            (HEADER + row.replace("\t*\n", "\tselten\t*\n"), "11 cells, expected 10"),
+            (HEADER + row + row, "given twice, first on line 2"),
+            (HEADER.replace("Höhe", "Hoehe") + row, ":1: header must be"),
+        ]
+        for text, message in cases:
+            with self.subTest(message=message):
+                folder = tempfile.mkdtemp()
+                try:
+                    path = os.path.join(folder, "merkmale.tsv")
+                    with open(path, "w", encoding="utf-8") as handle:
+                        handle.write(text)
+                    out = os.path.join(folder, "out")
+                    result, errors = run_convert([TESTDATA, "--out", out, "--merkmale", path])
+                    self.assertEqual(result, 1)
+                    self.assertIn(message, errors)
+                    self.assertFalse(os.path.exists(out))  # nothing half written
+                finally:
+                    shutil.rmtree(folder)
+
     def test_split_name(self):
         cases = [
             ("Achillea millefolium subsp. sudetica",
@@ -209,16 +261,21 @@ class ConvertTest(unittest.TestCase):
         self.assertLessEqual(len(convert.shorten_author("A" * 60, 45)), 45)
 
 
+class ShippedCharactersTest(unittest.TestCase):
+    def test_the_project_list_reads_and_names_species_of_the_species_table(self):
+        characters = convert.read_characters(convert.CHARACTERS)
+        self.assertGreater(len(characters), 0)
+        tables = os.path.join(os.path.dirname(os.path.dirname(HERE)), "data", "tables")
+        _, _, rows = read_source(tables, "VDB_1")
+        names = {convert.species_name(row) for row in rows}
+        self.assertEqual(sorted(set(characters) - names), [])
+
+
 class FillTaxonNumbersTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.tables = tempfile.mkdtemp()
-        with io.StringIO() as quiet:
-            stdout, sys.stdout = sys.stdout, quiet
-            try:
-                convert.main([TESTDATA, "--out", cls.tables])
-            finally:
-                sys.stdout = stdout
+        run_convert([TESTDATA, "--out", cls.tables, "--merkmale", CHARACTERS])
         cls.register = fill.Register(cls.tables, TESTDATA)
 
     @classmethod
