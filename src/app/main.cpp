@@ -1,12 +1,101 @@
+#include "app/KR_DLG.h"
+#include "app/KR_MYSYS.h"
+#include "app/KR_MsgDlg.h"
+#include "app/Kr_init.h"
+
 #include <QApplication>
 #include <QMainWindow>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnTerminationSignal(int signal)
+{
+    const char byte = char(signal);
+    // Nothing else is safe in a signal handler; the event loop reads the byte.
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+// SIGTERM, SIGINT and SIGHUP end the program as closing its main window does, so that the
+// work directory is cleaned up.
+bool CatchTerminationSignals()
+{
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    struct sigaction action = {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+    return true;
+}
+
+void CloseOnSignal(QWidget& mainWindow, QObject& owner)
+{
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, &owner, [&mainWindow] {
+        char bytes[16];
+        while (::read(g_signalPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        // An open modal dialog would keep the loop running after the main window closed.
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            if (QApplication::activeModalWidget() == modal) break;
+        }
+        mainWindow.close();
+    });
+}
+
+// Nobody could answer a dialog on the offscreen or minimal platforms: messages go to stderr.
+bool HasDisplay()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal");
+}
+
+void ReportStartupFailure(const QString& message, bool dialog)
+{
+    std::fprintf(stderr, "%s: %s\n", SetupBlock.ProgramId.toLocal8Bit().constData(),
+                 message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    if (dialog) ShowMessageDlg(QString(), message);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    InitSetupBlock();
     QApplication app(argc, argv);
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Wildpflanzen Deutschlands bestimmen"));
-    frame.resize(800, 600);
-    frame.show();
-    return app.exec();
+    const bool catchesSignals = CatchTerminationSignals();
+    std::unique_ptr<TKR_MsgDlgHandler> dialogs;
+    if (HasDisplay()) dialogs = std::make_unique<TKR_MsgDlgHandler>();
+
+    try {
+        ProgramStartup();
+    } catch (const std::exception& error) {
+        ReportStartupFailure(QString::fromUtf8(error.what()), dialogs != nullptr);
+        ProgramShutdown();
+        return 1;
+    }
+
+    int exitCode = 0;
+    {
+        QMainWindow frame;
+        frame.setWindowTitle(QStringLiteral("Wildpflanzen Deutschlands bestimmen"));
+        frame.resize(800, 600);
+        if (catchesSignals) CloseOnSignal(frame, frame);
+        frame.show();
+        exitCode = app.exec();
+    }
+    dialogs.reset();
+    ProgramShutdown();
+    return exitCode;
 }
