@@ -4,6 +4,7 @@
 #include "app/Kr_init.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QMainWindow>
 #include <QSocketNotifier>
 #include <csignal>
@@ -74,6 +75,11 @@ int main(int argc, char** argv)
 {
     InitSetupBlock();
     QApplication app(argc, argv);
+    // The windows are laid out in pixels for the narrow "MS Sans Serif"; the nearest
+    // metric-compatible fonts keep their captions inside their buttons.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans Condensed")});
     const bool catchesSignals = CatchTerminationSignals();
     std::unique_ptr<TKR_MsgDlgHandler> dialogs;
     if (HasDisplay()) dialogs = std::make_unique<TKR_MsgDlgHandler>();
