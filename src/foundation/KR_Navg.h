@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/Kr_vcldb.h"
 #include "platform/Dataset.h"
 
 #include <QPointer>
@@ -10,8 +11,6 @@
 #include <initializer_list>
 
 class QAbstractButton;
-class TKR_DataSource;
-class TKR_DBGrid;
 class TKR_NavButton;
 
 // The navigator's buttons, in their order on the bar: the form library's navigator buttons

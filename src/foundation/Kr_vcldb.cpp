@@ -143,8 +143,7 @@ public:
         m_grid->PaintCell(*painter, option.rect, index);
     }
 
-    QWidget* createEditor(QWidget*, const QStyleOptionViewItem&,
-                          const QModelIndex&) const override
+    QWidget* createEditor(QWidget*, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
         return nullptr;
     }
@@ -191,8 +190,8 @@ private:
     static void PaintIndicator(QPainter& painter, const QRect& rect)
     {
         const QPoint c = rect.center();
-        const QPolygon arrow({QPoint(c.x() - 2, c.y() - 4), QPoint(c.x() + 2, c.y()),
-                              QPoint(c.x() - 2, c.y() + 4)});
+        const QPolygon arrow(
+            {QPoint(c.x() - 2, c.y() - 4), QPoint(c.x() + 2, c.y()), QPoint(c.x() - 2, c.y() + 4)});
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(Qt::black);
         painter.setBrush(Qt::black);
@@ -313,8 +312,7 @@ void TKR_ExportSystem::EndLine()
 
 TKR_DBGrid::TKR_DBGrid(QWidget* parent)
     : QTableView(parent), m_model(new TKR_DBGridModel(this)),
-      m_recordBar(new QScrollBar(Qt::Vertical)), m_fixedColor(DelphiColor(clBtnFace)),
-      m_marks(this)
+      m_recordBar(new QScrollBar(Qt::Vertical)), m_fixedColor(DelphiColor(clBtnFace)), m_marks(this)
 {
     setHorizontalHeader(new TKR_DBGridHeader(Qt::Horizontal, this));
     setVerticalHeader(new TKR_DBGridHeader(Qt::Vertical, this));
@@ -391,13 +389,13 @@ void TKR_DBGrid::BindDataSet(TDataSet* dataSet)
     m_dataSet = dataSet;
     ClearRange();
     if (dataSet) {
-        m_dataSetConnections
-            << connect(dataSet, &TDataSet::activeChanged, this, [this] { DataSetActiveChanged(); })
-            << connect(dataSet, &TDataSet::dataChanged, this, [this] { DataSetDataChanged(); })
-            << connect(dataSet, &TDataSet::currentChanged, this,
-                       [this] { DataSetCurrentChanged(); })
-            << connect(dataSet, &TDataSet::layoutChanged, this,
-                       [this] { DataSetLayoutChanged(); });
+        m_dataSetConnections << connect(dataSet, &TDataSet::activeChanged, this, [this] {
+            DataSetActiveChanged();
+        }) << connect(dataSet, &TDataSet::dataChanged, this, [this] {
+            DataSetDataChanged();
+        }) << connect(dataSet, &TDataSet::currentChanged, this, [this] {
+            DataSetCurrentChanged();
+        }) << connect(dataSet, &TDataSet::layoutChanged, this, [this] { DataSetLayoutChanged(); });
     }
     DataSetDataChanged();
 }
@@ -679,6 +677,8 @@ void TKR_DBGrid::PaintCell(QPainter& painter, const QRect& rect, const QModelInd
     if (highlighted && index.column() == 0) m_selectedRowPainted = true;
     if (index == currentIndex()) m_currentCellPainted = true;
     if (RecordMarked(recNo)) {
+        // Black would hardly show on the dark green of the selected cell.
+        if (highlighted) pen = colours.color(QPalette::HighlightedText);
         brush = DelphiColor(highlighted ? MarkedSelectedColor : MarkedColor);
         highlighted = false;
     } else if (highlighted) {
@@ -1172,8 +1172,7 @@ void TKR_DBGrid::StartProgress(const QString& caption)
         m_progressPanel = new QProgressBar(this);
         m_progressPanel->setRange(0, 100);
         m_progressPanel->setTextVisible(true);
-        connect(m_progressButton, &QPushButton::clicked, this,
-                [this] { m_abortRequested = true; });
+        connect(m_progressButton, &QPushButton::clicked, this, [this] { m_abortRequested = true; });
     }
     m_progressButton->setText(caption);
     m_progressPanel->setValue(0);

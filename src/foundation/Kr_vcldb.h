@@ -20,20 +20,20 @@
 //   itself scrolls only as far as needed to keep the current record visible. (The view's own
 //   bar is hidden; the record bar takes its place beside the rows.)
 
+#include "foundation/KR_DataSource.h"
 #include "foundation/KR_Liste.h"
 #include "platform/Dataset.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QTableView>
 #include <functional>
 #include <vector>
 
-class QLabel;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
 class TField;
-class TKR_DataSource;
 class TKR_DBGrid;
 class TKR_DBGridModel;
 

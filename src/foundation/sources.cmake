@@ -10,3 +10,4 @@ target_sources(verdan_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/KR_Label.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KR_VCL.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Kr_grabt.cpp)
+include(${CMAKE_CURRENT_LIST_DIR}/grid.cmake OPTIONAL)
