@@ -2,10 +2,11 @@
 #include "app/KR_MYSYS.h"
 #include "app/KR_MsgDlg.h"
 #include "app/Kr_init.h"
+#include "app/Verdan_Main.h"
+#include "identify/Verdan_Bestimmungsformular.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QMainWindow>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -94,11 +95,10 @@ int main(int argc, char** argv)
 
     int exitCode = 0;
     {
-        QMainWindow frame;
-        frame.setWindowTitle(QStringLiteral("Wildpflanzen Deutschlands bestimmen"));
-        frame.resize(800, 600);
+        TVerdan_Mainform frame;
         if (catchesSignals) CloseOnSignal(frame, frame);
         frame.show();
+        frame.AddChild(new TVerdan_Bestimmung(&frame));
         exitCode = app.exec();
     }
     dialogs.reset();

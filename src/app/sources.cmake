@@ -22,3 +22,4 @@ qt_add_resources(verdan_gui app_bitmaps
     FILES
         ${CMAKE_CURRENT_LIST_DIR}/bitmaps/KR_PROBE.bmp
         ${CMAKE_CURRENT_LIST_DIR}/bitmaps/KR_PROBE256.dib)
+include(${CMAKE_CURRENT_LIST_DIR}/mainwindow.cmake OPTIONAL)
