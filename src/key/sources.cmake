@@ -11,3 +11,4 @@ target_sources(verdan_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Aw_FlagOut.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Verdan_Flagoutstuktur.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Verdan_Abfrageliste.cpp)
+include(${CMAKE_CURRENT_LIST_DIR}/pictures.cmake OPTIONAL)

@@ -1,0 +1,1 @@
+#include "key/Verdan_StrukturDM.h"
