@@ -184,3 +184,26 @@ TEST(TKR_HTMLViewer, PrintsTheChosenPagesToAPdfFile)
     print("stopped.pdf", 1, 9999);
     EXPECT_EQ(headed, QList<int>{1}) << "the header may stop printing";
 }
+
+TEST(TKR_HTMLViewer, EmptyAreaShowsTheDefaultBackground)
+{
+    // Made with the grey default, then given white; the page behind is grey, so a viewer that
+    // does not paint its own background shows up too.
+    QWidget page;
+    QPalette grey = page.palette();
+    grey.setColor(QPalette::Window, QColor(0xF0F0F0));
+    page.setPalette(grey);
+    page.setAutoFillBackground(true);
+    page.resize(300, 200);
+    auto* viewer = new TKR_HTMLViewer(&page);
+    viewer->SetDefBackground(Qt::white);
+    viewer->setGeometry(page.rect());
+    viewer->LoadFromBuffer(QStringLiteral("<p>Poa</p>"));
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+
+    const QImage shot = viewer->viewport()->grab().toImage();
+    const QPoint empty(shot.width() - 10, shot.height() - 10);
+    EXPECT_EQ(shot.pixelColor(empty), QColor(Qt::white))
+        << shot.pixelColor(empty).name().toStdString();
+}
