@@ -317,7 +317,8 @@ void TVerdan_Bestimmung::ErstelleBrowserpanel()
     PflanzenGrid->setTabKeyNavigation(true);
     SetAlign(PflanzenGrid, TKR_Align::Client);
     // Any double click on the rows follows the current row, as the press made it current.
-    PflanzenGrid->viewport()->installEventFilter(this);
+    m_gridViewport = PflanzenGrid->viewport();
+    m_gridViewport->installEventFilter(this);
 }
 
 void TVerdan_Bestimmung::ErstelleMeldeleiste()
@@ -411,7 +412,7 @@ bool TVerdan_Bestimmung::eventFilter(QObject* watched, QEvent* event)
         }
     }
     if (watched == Suchpanel && event->type() == QEvent::Resize) SuchpanelResize();
-    if (watched == PflanzenGrid->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+    if (watched == m_gridViewport && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         DatengridDblClick();
         return true;

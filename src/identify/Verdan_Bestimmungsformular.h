@@ -125,6 +125,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Kept apart from the grid: while the window is destroyed, the grid may already be gone
+    // when its viewport's last events reach the filter.
+    QPointer<QWidget> m_gridViewport;
     void ErstelleKomponenten();
     void ErstelleStartPanel();
     void ErstelleBrowserpanel();
