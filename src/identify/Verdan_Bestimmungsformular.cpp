@@ -116,6 +116,7 @@ TKR_GradButton* NeuerKnopf(QWidget* parent, const QString& name, const QString& 
     knopf->setObjectName(name);
     knopf->setGeometry(ort);
     knopf->setCursor(Qt::PointingHandCursor);
+    knopf->SetGradColor(DelphiColor(clSilver));
     QFont schrift = knopf->font();
     schrift.setBold(fett);
     knopf->setFont(schrift);
