@@ -53,7 +53,9 @@ const TRezeptTabelle& AlleRezepte()
     static const TRezeptTabelle tabelle = [] {
         TRezeptTabelle t;
         // Later collections may copy drawings of earlier ones (TRezeptTabelle::Wie).
-        for (auto sammlung : {RezepteGrundtabelle, RezepteFarne, RezepteFamilien, RezepteGlossar})
+        for (auto sammlung : {RezepteGrundtabelle, RezepteFarne, RezepteFamilien, RezepteGlossar,
+                              RezepteGehoelze, RezepteGraeser, RezepteKorbbluetler, RezepteKraeuter,
+                              RezepteLippenbluetler, RezepteNelkenartige})
             sammlung(t);
         return t;
     }();

@@ -54,6 +54,13 @@ void RezepteFarne(TRezeptTabelle& tabelle);
 void RezepteGrundtabelle(TRezeptTabelle& tabelle);
 void RezepteFamilien(TRezeptTabelle& tabelle);
 void RezepteGlossar(TRezeptTabelle& tabelle);
+// The genus and family keys 7 to 59.
+void RezepteGehoelze(TRezeptTabelle& tabelle);
+void RezepteGraeser(TRezeptTabelle& tabelle);
+void RezepteKorbbluetler(TRezeptTabelle& tabelle);
+void RezepteKraeuter(TRezeptTabelle& tabelle);
+void RezepteLippenbluetler(TRezeptTabelle& tabelle);
+void RezepteNelkenartige(TRezeptTabelle& tabelle);
 
 // The two picture sizes: kind 1 for the detail view and the glossary, kind 2 for the strip.
 constexpr int BildartGross = 1;
