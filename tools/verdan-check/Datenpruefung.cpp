@@ -251,6 +251,8 @@ int TDatenpruefung::Pruefe()
         for (TVerdan_KriterienGruppe* gruppe : *m_katalog)
             PruefeSchluessel(*gruppe);
         PruefeBildtabellen();
+        PruefeVerweise();
+        PruefeTrennbarkeit();
     }
     const QString fehler =
         m_fehler == 0 ? QStringLiteral("no faults") : QStringLiteral("%1 fault(s)").arg(m_fehler);

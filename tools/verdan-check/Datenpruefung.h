@@ -50,6 +50,11 @@ private:
     void PruefeBildtabellen();
     void PruefeBildtabelle(const QString& name, const QList<TForderung>& spalten,
                            const TIndexForderung& index);
+    // The rows of the basic table, the group list, the family and the genus lists that lead
+    // into a genus or family key agree with that key (Verweispruefung.cpp).
+    void PruefeVerweise();
+    // Taxa of one key that no choice of values tells apart (Trennbarkeit.cpp).
+    void PruefeTrennbarkeit();
 
     QString m_verzeichnis;
     QTextStream& m_out;

@@ -1,0 +1,3 @@
+#include "Datenpruefung.h"
+
+void TDatenpruefung::PruefeTrennbarkeit() {}
