@@ -8,6 +8,7 @@
 #include "identify/Verdan_Bestimmungsformular.h"
 #include "key/Verdan_StrukturDM.h"
 #include "species/Verdan_ArtenlistenForm.h"
+#include "species/Verdan_GlossarUnit.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -30,7 +31,6 @@ constexpr int KindMenueGruppe = 1;
 QMenu* MenuOfChild(QWidget* child)
 {
     if (!child) return nullptr;
-    if (auto* liste = qobject_cast<TVerdan_Artenliste*>(child)) return liste->MainMenu1();
     for (QMenu* menu : child->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (menu->property("GroupIndex").toInt() == KindMenueGruppe) return menu;
     }
@@ -170,7 +170,15 @@ TVerdan_Artenliste* TVerdan_Mainform::ZeigeArtenlisteIn(QWidget* owner)
 
 void TVerdan_Mainform::Glossar1Click()
 {
-    ShowMessageDlg(QStringLiteral("Glossar"), QStringLiteral("Das Glossar folgt."));
+    ZeigeGlossarIn(this);
+}
+
+TVerdan_Glossar* TVerdan_Mainform::ZeigeGlossarIn(QWidget* owner)
+{
+    if (TVerdan_Glossar::Instanz()) return ZeigeGlossar(owner, StrukturDataModul);
+    auto* glossar = new TVerdan_Glossar(owner, StrukturDataModul);
+    AddChild(glossar);
+    return glossar;
 }
 
 QString TVerdan_Mainform::HilfeDatei()

@@ -9,6 +9,7 @@ class QMdiSubWindow;
 class QMenu;
 class TKR_HtmlDisplayForm;
 class TVerdan_Artenliste;
+class TVerdan_Glossar;
 class TVerdan_StrukturDataModul;
 
 // The one illustration index of the program, set while the main window lives.
@@ -31,6 +32,8 @@ public:
     QMdiSubWindow* AddChild(QWidget* child);
     // Brings the open species list to the front, or opens one owned by owner as a child.
     TVerdan_Artenliste* ZeigeArtenlisteIn(QWidget* owner);
+    // Brings the open glossary to the front, or opens one owned by owner as a child.
+    TVerdan_Glossar* ZeigeGlossarIn(QWidget* owner);
 
     void FormCreate();
     void NeuesBestimmungsfenster1Click();

@@ -28,6 +28,7 @@
 #include "pictures/Verdan_DiaSerie.h"
 #include "platform/Query.h"
 #include "species/Verdan_ArtenlistenForm.h"
+#include "species/Verdan_GlossarUnit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -601,7 +602,10 @@ void TVerdan_Bestimmung::ArtListenButtonClick()
 
 void TVerdan_Bestimmung::GlossarButtonClick()
 {
-    ShowMessageDlg(QStringLiteral("Glossar"), QStringLiteral("Das Glossar folgt."));
+    if (auto* hauptfenster = qobject_cast<TVerdan_Mainform*>(window()))
+        hauptfenster->ZeigeGlossarIn(this);
+    else
+        ZeigeGlossar(this, StrukturDataModul);
 }
 
 void TVerdan_Bestimmung::SuchbuttonClick()

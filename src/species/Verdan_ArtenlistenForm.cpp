@@ -6,6 +6,7 @@
 #include "foundation/KR_Align.h"
 #include "foundation/KR_Graph.h"
 #include "foundation/KR_Hourglass.h"
+#include "foundation/KR_Kindfenster.h"
 #include "foundation/KR_Label.h"
 #include "html/Kr_htmlv.h"
 #include "key/Verdan_Definition.h"
@@ -14,8 +15,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <algorithm>
 #include <exception>
@@ -23,11 +22,6 @@
 namespace {
 
 QPointer<TVerdan_Artenliste> OffeneArtenliste;
-
-QMdiSubWindow* SubWindowOf(QWidget* widget)
-{
-    return qobject_cast<QMdiSubWindow*>(widget->parentWidget());
-}
 
 TKR_Panel* WeissesPanel(QWidget* parent)
 {
@@ -52,15 +46,7 @@ TVerdan_Artenliste::TVerdan_Artenliste(QWidget* owner) : QWidget(owner, Qt::Wind
     m_browser->InitArtenBrowser(m_server);
     m_browser->SetDisplayPflanzenPortrait(true);
     OffeneArtenliste = this;
-    // Placed into an MDI area, the list is no longer the owner's child; it still goes with it.
-    if (owner) {
-        connect(owner, &QObject::destroyed, this, [this] {
-            if (QMdiSubWindow* sub = SubWindowOf(this))
-                delete sub;
-            else
-                delete this;
-        });
-    }
+    GehtMitBesitzer(this, owner);
 }
 
 TVerdan_Artenliste::~TVerdan_Artenliste()
@@ -125,6 +111,7 @@ void TVerdan_Artenliste::BaueFenster()
             &TVerdan_Artenliste::DeutscheNamenZeigenClick);
 
     m_bearbeiten = new QMenu(QStringLiteral("Bearbeiten"), this);
+    m_bearbeiten->setProperty("GroupIndex", 1);
     m_kopieren = m_bearbeiten->addAction(QStringLiteral("Kopieren"));
     m_kopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     m_kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -157,10 +144,7 @@ void TVerdan_Artenliste::Kopieren()
 
 void TVerdan_Artenliste::Schliessen()
 {
-    if (QMdiSubWindow* sub = SubWindowOf(this))
-        sub->close();
-    else
-        close();
+    SchliesseKindfenster(this);
 }
 
 void TVerdan_Artenliste::Vergessen()
@@ -183,13 +167,7 @@ void TVerdan_Artenliste::showEvent(QShowEvent* event)
 TVerdan_Artenliste* ZeigeArtenliste(QWidget* owner)
 {
     if (TVerdan_Artenliste* liste = TVerdan_Artenliste::Instanz()) {
-        if (QMdiSubWindow* sub = SubWindowOf(liste)) {
-            if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
-            sub->raise();
-        } else {
-            liste->raise();
-            liste->activateWindow();
-        }
+        HoleNachVorn(liste);
         return liste;
     }
     auto* liste = new TVerdan_Artenliste(owner);
