@@ -731,6 +731,7 @@ void TVerdan_Bestimmung::DiaSerieDiaClick(TVerdan_DiaSerienFenster* cell)
 void TVerdan_Bestimmung::DiaSerieDiaDoubleClick(TVerdan_DiaSerienFenster* cell)
 {
     if (!cell || !cell->Krit()) return;
-    auto* zoom = new TVerdan_DetailZoom(this, cell->Item(), cell->Krit(), StrukturDataModul);
+    auto* zoom =
+        new TVerdan_DetailZoom(this, cell->Item(), cell->Krit(), DiaSerie->StrukturModul());
     zoom->show();
 }

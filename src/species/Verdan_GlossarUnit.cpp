@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -166,6 +167,9 @@ void TVerdan_Glossar::ErstelleKomponenten()
     GlossarTable->AfterOpen = [](TDataSet& tabelle) {
         for (int i = 0; i < tabelle.FieldCount(); ++i)
             tabelle.Fields(i)->SetVisible(tabelle.Fields(i)->FieldName() == u"Fachausdruck");
+        // Forty characters would not fit the grid; no term is that long.
+        if (TField* begriff = tabelle.FindField(QStringLiteral("Fachausdruck")))
+            begriff->SetDisplayWidth(std::min(begriff->DisplayWidth(), 30));
     };
     GlossarDataSource = new TKR_DataSource(GlossarTable, this);
     // The term follows the cursor, whoever moves it: grid, navigator or search.

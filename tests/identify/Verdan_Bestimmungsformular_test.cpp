@@ -13,14 +13,20 @@
 #include "identify/Verdan_Bestimmungszeile.h"
 #include "identify/Verdan_FilterFlagoutPanel.h"
 #include "identify/Verdan_FlagOutVerschachtelung.h"
+#include "key/KR_DatenBankFeld.h"
+#include "key/VD_StrukturDM.h"
 #include "key/Verdan_Abfrageliste.h"
+#include "pictures/Verdan_DetailZoomUnit.h"
+#include "pictures/Verdan_DiaSerie.h"
 #include "platform/Field.h"
 #include "platform/Query.h"
+#include "species/Verdan_GlossarUnit.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -285,6 +291,45 @@ TEST_F(BestimmungOhneTabelleTest, MissingKeyTableIsNamedAndTheWindowStaysUsable)
     EXPECT_GT(Uebrig(), 0);
 }
 
+TEST_F(BestimmungTest, StripTicksTheValueOfADrawingAndZoomsOnADoubleClick)
+{
+    TVD_StrukturDataModul zeichnungen(QStringLiteral(VERDAN_DATA_DIR), nullptr);
+    TVerdan_DiaSerie& streifen = *F().DiaSerie;
+    streifen.SetStrukturModul(&zeichnungen);
+    F().OpenGrundtabelleClick();
+    ASSERT_TRUE(F().IllustrationenAnzeigen->isChecked());
+    ASSERT_TRUE(streifen.isVisible());
+    const int alle = Uebrig();
+
+    // Ticking "Ähre" in the tree shows the inflorescences with it highlighted.
+    KlickeWert(10, 1);
+    const int aehren = Uebrig();
+    EXPECT_LT(aehren, alle);
+    ASSERT_NE(streifen.AktuellesKriterium(), nullptr);
+    EXPECT_EQ(streifen.AktuellesKriterium()->GetAnzeigeTitel(), QStringLiteral("Blütenstand"));
+    EXPECT_EQ(streifen.AktivNummer(), 1);
+
+    // A click on the drawing of "Ährchen" ticks it in place of "Ähre" (a criterion holds one
+    // value); a second click unticks it.
+    auto* aehrchen = dynamic_cast<TVerdan_DiaSerienFenster*>(streifen.GetFenster(1, 2));
+    ASSERT_NE(aehrchen, nullptr);
+    ASSERT_TRUE(aehrchen->HasPicture());
+    EXPECT_EQ(aehrchen->Item(), 2);
+    Klicke(aehrchen->viewport());
+    const int aehrchenUebrig = Uebrig();
+    EXPECT_LT(aehrchenUebrig, alle);
+    EXPECT_NE(aehrchenUebrig, aehren);
+    EXPECT_EQ(streifen.AktivNummer(), 2);
+    Klicke(aehrchen->viewport());
+    EXPECT_EQ(Uebrig(), alle);
+
+    QTest::mouseDClick(aehrchen->viewport(), Qt::LeftButton);
+    const auto zooms = F().findChildren<TVerdan_DetailZoom*>();
+    ASSERT_EQ(zooms.size(), 1);
+    EXPECT_EQ(zooms[0]->windowTitle(), QStringLiteral("Blütenpflanzen.Blütenstand.Ährchen"));
+    delete zooms[0];
+}
+
 // Not a check: with VERDAN_SCREENSHOTS naming a folder, the main states of the window are
 // saved there as PNG files for the documentation.
 TEST(BestimmungBilder, SavesScreenshotsWhenAsked)
@@ -320,6 +365,17 @@ TEST(BestimmungBilder, SavesScreenshotsWhenAsked)
         }
         speichere(&hauptfenster, QStringLiteral("schluessel3-zwei-merkmale.png"));
 
+        // The strip over the criteria shows the drawings of the inflorescences.
+        QTreeWidgetItem* bluetenstand = baum.topLevelItem(9);
+        bluetenstand->setExpanded(true);
+        QCoreApplication::processEvents();
+        baum.scrollToItem(bluetenstand->child(5));
+        QTest::mouseClick(baum.viewport(), Qt::LeftButton, {},
+                          baum.TextRechteck(bluetenstand->child(5)).center());
+        speichere(&hauptfenster, QStringLiteral("schluessel3-zeichnungen.png"));
+        QTest::mouseClick(baum.viewport(), Qt::LeftButton, {},
+                          baum.TextRechteck(bluetenstand->child(5)).center());
+
         fenster->CBoxArtbeschreibungZeigen->click();
         speichere(fenster->Beschreibungsfenster, QStringLiteral("beschreibung.png"));
         fenster->CBoxArtbeschreibungZeigen->click();
@@ -351,6 +407,13 @@ TEST(BestimmungBilder, SavesScreenshotsWhenAsked)
         EXPECT_EQ(fenster->Ebenen().Count(), 3);
         fenster->IllustrationenAnzeigen->click();
         speichere(&hauptfenster, QStringLiteral("verschachtelung.png"));
+
+        hauptfenster.Glossar1Click();
+        TVerdan_Glossar* glossar = TVerdan_Glossar::Instanz();
+        ASSERT_NE(glossar, nullptr);
+        glossar->SuchText->setText(QStringLiteral("Doppeldolde"));
+        glossar->SuchbuttonClick();
+        speichere(&hauptfenster, QStringLiteral("glossar.png"));
     }
     SetupBlock.GlobalDir = globalDir;
     SetupBlock.MaximizeChildren = maximize;
