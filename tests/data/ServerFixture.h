@@ -5,6 +5,7 @@
 // tests need. A layout can be varied (a column left out) to reach the error paths.
 
 #include "platform/DatabaseBuilder.h"
+#include "support/TestTabellen.h"
 
 #include <QDir>
 #include <QStringList>
@@ -14,30 +15,15 @@
 
 namespace ServerFixture {
 
-const QVariant Blank;
+using TestTabellen::Blank;
+using TestTabellen::TSpalte;
 
-struct TSpalte
-{
-    const char* Name;
-    const char* Typ; // Paradox type: A60, I, +, M ...
-};
+using TestTabellen::Tabelle;
 
-// The table's columns without those named in ohne; the rows must match what is left.
-inline TTableDef Tabelle(const QString& name, std::initializer_list<TSpalte> spalten,
-                         const QStringList& primaerschluessel = {},
-                         const QList<TIndexDef>& indexe = {}, const QStringList& ohne = {})
+// Drops the columns named in ohne; the rows must then match what is left.
+inline TTableDef OhneSpalten(TTableDef tabelle, const QStringList& ohne)
 {
-    TTableDef tabelle;
-    tabelle.Name = name;
-    for (const TSpalte& spalte : spalten) {
-        TColumnDef def;
-        def.Name = QString::fromUtf8(spalte.Name);
-        if (ohne.contains(def.Name)) continue;
-        EXPECT_TRUE(ParseParadoxType(QString::fromUtf8(spalte.Typ), def)) << spalte.Typ;
-        tabelle.Columns << def;
-    }
-    tabelle.PrimaryKey = primaerschluessel;
-    tabelle.Indexes = indexe;
+    tabelle.Columns.removeIf([&](const TColumnDef& spalte) { return ohne.contains(spalte.Name); });
     return tabelle;
 }
 
@@ -122,7 +108,8 @@ inline void BaueDatenbank(const QString& dir, const TVarianten& varianten = {})
     QDir().mkpath(dir);
     TDatabaseBuilder builder(dir + "/tables.sqlite");
 
-    const TTableDef arten = Tabelle("VDB_1", ArtenSpalten, {"ID"}, {}, varianten.OhneArtenSpalten);
+    const TTableDef arten =
+        OhneSpalten(Tabelle("VDB_1", ArtenSpalten, {"ID"}), varianten.OhneArtenSpalten);
     builder.CreateTable(arten);
     if (!varianten.LeereArtentabelle)
         Zeilen(builder, arten, ArtenSpalten,
@@ -178,7 +165,7 @@ inline void BaueDatenbank(const QString& dir, const TVarianten& varianten = {})
                });
 
     const TTableDef gruppen =
-        Tabelle("VDB_4", GruppenSpalten, {"Gruppe"}, {}, varianten.OhneGruppenSpalten);
+        OhneSpalten(Tabelle("VDB_4", GruppenSpalten, {"Gruppe"}), varianten.OhneGruppenSpalten);
     builder.CreateTable(gruppen);
     Zeilen(builder, gruppen, GruppenSpalten,
            {{"Grundtabelle", "Blütenpflanzen", "Der Einstieg für alle Blütenpflanzen"},

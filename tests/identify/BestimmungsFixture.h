@@ -6,6 +6,7 @@
 // followed. There is no KAT_Items table, so the catalogue built on it reports a problem.
 
 #include "platform/DatabaseBuilder.h"
+#include "support/TestTabellen.h"
 
 #include <QDir>
 #include <QList>
@@ -18,7 +19,7 @@
 
 namespace BestimmungsFixture {
 
-const QVariant Blank;
+using namespace TestTabellen;
 
 // Key numbers of the catalogue.
 constexpr int Grundtabelle = 3;
@@ -37,29 +38,12 @@ constexpr int Apiaceae = 10;
 constexpr int Asteraceae = 20;
 constexpr int Urticaceae = 30; // without a German name
 
-inline TTableDef Tabelle(const QString& name,
-                         std::initializer_list<std::pair<const char*, const char*>> spalten,
-                         const QStringList& primaerschluessel, const QList<TIndexDef>& indexe = {})
-{
-    TTableDef tabelle;
-    tabelle.Name = name;
-    for (const auto& [spalte, typ] : spalten) {
-        TColumnDef def;
-        def.Name = QString::fromUtf8(spalte);
-        EXPECT_TRUE(ParseParadoxType(QString::fromUtf8(typ), def)) << typ;
-        tabelle.Columns << def;
-    }
-    tabelle.PrimaryKey = primaerschluessel;
-    tabelle.Indexes = indexe;
-    return tabelle;
-}
-
+// Creates the table and fills it.
 inline void Zeilen(TDatabaseBuilder& builder, const TTableDef& tabelle,
                    const QList<QVariantList>& zeilen)
 {
     builder.CreateTable(tabelle);
-    for (const QVariantList& zeile : zeilen)
-        builder.AddRow(tabelle.Name, zeile);
+    TestTabellen::Zeilen(builder, tabelle.Name, zeilen);
 }
 
 // Writes dir/tables.sqlite.

@@ -5,6 +5,7 @@
 #include "data/Verdan_Benutzerdatenbank.h"
 #include "key/Verdan_Definition.h"
 #include "platform/DatabaseBuilder.h"
+#include "support/TestTabellen.h"
 
 #include <QDir>
 #include <QList>
@@ -18,35 +19,7 @@
 
 namespace KeyFixture {
 
-const QVariant Blank;
-
-struct TSpalte
-{
-    const char* Name;
-    const char* Typ; // Paradox type: A60, I, +, M ...
-};
-
-inline TTableDef Tabelle(const QString& name, std::initializer_list<TSpalte> spalten,
-                         const QStringList& primaerschluessel = {})
-{
-    TTableDef tabelle;
-    tabelle.Name = name;
-    for (const TSpalte& spalte : spalten) {
-        TColumnDef def;
-        def.Name = QString::fromUtf8(spalte.Name);
-        EXPECT_TRUE(ParseParadoxType(QString::fromUtf8(spalte.Typ), def)) << spalte.Typ;
-        tabelle.Columns << def;
-    }
-    tabelle.PrimaryKey = primaerschluessel;
-    return tabelle;
-}
-
-inline void Zeilen(TDatabaseBuilder& builder, const QString& tabelle,
-                   const QList<QVariantList>& zeilen)
-{
-    for (const QVariantList& zeile : zeilen)
-        builder.AddRow(tabelle, zeile);
-}
+using namespace TestTabellen;
 
 inline TTableDef KatItemsTabelle()
 {

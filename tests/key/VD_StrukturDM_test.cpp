@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using KeyFixture::Tabelle;
-using KeyFixture::Zeilen;
+using TestTabellen::Bildindex;
+using TestTabellen::Zeilen;
 
 void PrintTo(const TBildAdresse& a, std::ostream* os)
 {
@@ -34,17 +34,8 @@ void SchreibeStrukturtabellen(const QString& dir)
 {
     QDir().mkpath(dir);
     TDatabaseBuilder builder(dir + "/tables.sqlite");
-    builder.CreateTable(Tabelle("KRS_Rix",
-                                {{"DB", "I"},
-                                 {"Grp", "I"},
-                                 {"Krit", "I"},
-                                 {"Item", "I"},
-                                 {"DB_RelID", "I"},
-                                 {"Grp_RelID", "I"},
-                                 {"Krit_RelID", "I"},
-                                 {"Item_RelID", "I"},
-                                 {"Img", "L"}},
-                                {"DB", "Grp", "Krit", "Item"}));
+    for (const TTableDef& tabelle : Bildindex())
+        builder.CreateTable(tabelle);
     Zeilen(builder, "KRS_Rix",
            {{1, 3, 0, 0, 1, 2, 30, 0, true},
             {1, 3, 10, 0, 1, 2, 30, 0, true},
@@ -54,11 +45,7 @@ void SchreibeStrukturtabellen(const QString& dir)
             {1, 3, 11, 0, 1, 2, 31, 0, false},
             {1, 3, 11, 1, 1, 2, 31, 311, false},
             {2, 3, 10, 1, 2, 9, 90, 901, true}});
-    builder.CreateTable(
-        Tabelle("KRS_R2i", {{"SyncID", "I"}, {"Typ", "I"}, {"Image", "B"}}, {"SyncID", "Typ"}));
     Zeilen(builder, "KRS_R2i", {{30, 2, QByteArray("Blütenstand klein")}});
-    builder.CreateTable(
-        Tabelle("KRS_R3i", {{"SyncID", "I"}, {"Typ", "I"}, {"Image", "B"}}, {"SyncID", "Typ"}));
     Zeilen(builder, "KRS_R3i",
            {{301, 2, AehreKlein},
             {301, 1, QByteArray("Ähre groß")},

@@ -7,6 +7,7 @@
 #include "key/Verdan_Flagoutstuktur.h"
 #include "key/Verdan_Kriteriengruppe.h"
 #include "platform/DatabaseBuilder.h"
+#include "support/TestTabellen.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -113,28 +114,8 @@ inline void SchreibeStrukturtabellen(const QString& dir)
 {
     QDir().mkpath(dir);
     TDatabaseBuilder builder(dir + "/tables.sqlite");
-    const auto spalte = [](const char* name, TFieldType typ) {
-        TColumnDef def;
-        def.Name = QString::fromLatin1(name);
-        def.Type = typ;
-        return def;
-    };
-    TTableDef index;
-    index.Name = QStringLiteral("KRS_Rix");
-    for (const char* name :
-         {"DB", "Grp", "Krit", "Item", "DB_RelID", "Grp_RelID", "Krit_RelID", "Item_RelID"})
-        index.Columns << spalte(name, TFieldType::Integer);
-    index.Columns << spalte("Img", TFieldType::Boolean);
-    index.PrimaryKey = {"DB", "Grp", "Krit", "Item"};
-    builder.CreateTable(index);
-    for (const char* name : {"KRS_R2i", "KRS_R3i"}) {
-        TTableDef bilder;
-        bilder.Name = QString::fromLatin1(name);
-        bilder.Columns << spalte("SyncID", TFieldType::Integer)
-                       << spalte("Typ", TFieldType::Integer) << spalte("Image", TFieldType::Blob);
-        bilder.PrimaryKey = {"SyncID", "Typ"};
-        builder.CreateTable(bilder);
-    }
+    for (const TTableDef& tabelle : TestTabellen::Bildindex())
+        builder.CreateTable(tabelle);
 
     const auto wert = [&](int krit, int item, bool img, const QByteArray& klein,
                           const QByteArray& gross = {}) {

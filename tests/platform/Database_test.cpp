@@ -79,8 +79,9 @@ TEST_F(DatabaseTest, ConnectionsAreSharedPerDirectoryAndModeAndCloseWithTheirLas
 TEST_F(DatabaseTest, TableNamesAndLayoutsAreReadBackWithTheirParadoxTypes)
 {
     const auto database = TDatabase::Open(Dir(), TOpenMode::ReadOnly);
-    EXPECT_EQ(database->TableNames(), QStringList({"KRS_R3i", "KRS_Rix", "VDB_1", "VDB_3", "VDB_4",
-                                                   "VDB_5", "VDB_6", "VDB_60", "VDB_61"}));
+    EXPECT_EQ(database->TableNames(),
+              QStringList({"KRS_R2i", "KRS_R3i", "KRS_Rix", "VDB_1", "VDB_3", "VDB_4", "VDB_5",
+                           "VDB_6", "VDB_60", "VDB_61"}));
 
     const auto glossary = database->Table("vdb_61.db");
     ASSERT_EQ(glossary->Columns.size(), 5);
@@ -246,10 +247,10 @@ TEST(DatabaseBuilder, RejectsWhatWouldCorruptTheTableWithAMessage)
 {
     QTemporaryDir temp;
     TDatabaseBuilder builder(temp.path() + "/tables.sqlite");
-    builder.CreateTable(Table("T", {{"Nr", "+"}, {"Code", "A2"}, {"Zahl", "S"}, {"Ja", "L"}},
-                              {"Nr"}, {{"IX_Code", {"Code"}}}));
+    builder.CreateTable(Tabelle("T", {{"Nr", "+"}, {"Code", "A2"}, {"Zahl", "S"}, {"Ja", "L"}},
+                                {"Nr"}, {{"IX_Code", {"Code"}}}));
     // Index names belong to their table: another table may use the same name.
-    builder.CreateTable(Table("U", {{"Code", "A2"}}, {}, {{"IX_Code", {"Code"}}}));
+    builder.CreateTable(Tabelle("U", {{"Code", "A2"}}, {}, {{"IX_Code", {"Code"}}}));
     builder.AddRow("T", {1, "ab", 5, true});
 
     const struct
@@ -291,17 +292,17 @@ TEST(DatabaseBuilder, RejectsWhatWouldCorruptTheTableWithAMessage)
         {"unknown table", [&] { builder.AddRow("V", {1}); }, "Table 'V'"},
         {"twice",
          [&] {
-             builder.CreateTable(Table("t", {{"X", "I"}}));
+             builder.CreateTable(Tabelle("t", {{"X", "I"}}));
          },
          "created twice"},
         {"index column",
          [&] {
-             builder.CreateTable(Table("W", {{"X", "I"}}, {}, {{"IX", {"Y"}}}));
+             builder.CreateTable(Tabelle("W", {{"X", "I"}}, {}, {{"IX", {"Y"}}}));
          },
          "unknown column 'Y'"},
         {"column twice",
          [&] {
-             builder.CreateTable(Table("W", {{"X", "I"}, {"x", "A3"}}));
+             builder.CreateTable(Tabelle("W", {{"X", "I"}, {"x", "A3"}}));
          },
          "declared twice"},
     };

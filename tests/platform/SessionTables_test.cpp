@@ -19,7 +19,8 @@ TEST(SessionTables, ListsTheTablesOfADirectoryByPattern)
     } cases[] = {
         {"",
          false,
-         {"KRS_R3i", "KRS_Rix", "VDB_1", "VDB_3", "VDB_4", "VDB_5", "VDB_6", "VDB_60", "VDB_61"}},
+         {"KRS_R2i", "KRS_R3i", "KRS_Rix", "VDB_1", "VDB_3", "VDB_4", "VDB_5", "VDB_6", "VDB_60",
+          "VDB_61"}},
         {"vdb_6*", false, {"VDB_6", "VDB_60", "VDB_61"}},
         {"VDB_?", true, {"VDB_1.DB", "VDB_3.DB", "VDB_4.DB", "VDB_5.DB", "VDB_6.DB"}},
         {"KRS_R3i.DB", false, {"KRS_R3i"}},
@@ -50,7 +51,7 @@ TEST(SessionTables, DeletesATableThatOpenDataSetsThenNoLongerFind)
     for (const QString& name : Session().GetTableNames(temp.path(), "VDB_6*", true, false))
         Session().DeleteTable(temp.path(), name);
     EXPECT_EQ(Session().GetTableNames(temp.path(), "VDB_6*", false, false), QStringList());
-    EXPECT_EQ(Session().GetTableNames(temp.path(), "", false, false).size(), 6);
+    EXPECT_EQ(Session().GetTableNames(temp.path(), "", false, false).size(), 7);
 
     TTable table;
     table.SetDatabaseName(temp.path());

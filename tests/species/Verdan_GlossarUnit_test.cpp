@@ -14,6 +14,7 @@
 #include "platform/Field.h"
 #include "platform/Table.h"
 #include "species/Verdan_GlossarUnit.h"
+#include "support/TestTabellen.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -59,45 +60,26 @@ const QColor Schluessel60Farbe(40, 40, 200);
 void SchreibeGlossar(const QString& dir)
 {
     TDatabaseBuilder builder(dir + "/tables.sqlite");
-    const auto spalte = [](const char* name, TFieldType typ, int groesse = 0) {
-        return TColumnDef{QString::fromUtf8(name), typ, groesse};
-    };
-    TTableDef glossar;
-    glossar.Name = QStringLiteral("VDB_61");
-    glossar.Columns = {
-        spalte("Fachausdruck", TFieldType::String, 40), spalte("ID", TFieldType::AutoInc),
-        spalte("Code-Nummer", TFieldType::String, 10), spalte("Themengruppe", TFieldType::Integer),
-        spalte("Text", TFieldType::Memo)};
-    glossar.PrimaryKey = {QStringLiteral("ID")};
-    glossar.Indexes = {
-        {QStringLiteral("IX_GlossarFachausdruck"), {QStringLiteral("Fachausdruck")}}};
-    builder.CreateTable(glossar);
+    builder.CreateTable(TestTabellen::Tabelle("VDB_61",
+                                              {{"Fachausdruck", "A40"},
+                                               {"ID", "+"},
+                                               {"Code-Nummer", "A10"},
+                                               {"Themengruppe", "I"},
+                                               {"Text", "M"}},
+                                              {"ID"},
+                                              {{"IX_GlossarFachausdruck", {"Fachausdruck"}}}));
     const auto begriff = [&](const char* name, int id, const char* code, const char* text) {
         builder.AddRow("VDB_61",
                        {QString::fromUtf8(name), id, QString::fromUtf8(code), 1, QByteArray(text)});
     };
     begriff("Dolde", 1, "61xax3",
-            "Doldig heißt ein Blütenstand, dessen Stiele aus einem Punkt "
-            "entspringen.");
+            "Doldig heißt ein Blütenstand, dessen Stiele aus einem Punkt entspringen.");
     begriff("adventiv", 2, "", "Durch den Menschen eingeschleppt.");
     begriff("Achäne", 3, "61x10x8", "Eine Achäne ist ein Nüsschen.");
     begriff("Blatt", 4, "60x2x3", "Seitliches Organ der Sprossachse.");
     begriff("Zwiebel", 5, "61x9", "Gestauchter Spross mit fleischigen Blättern.");
-
-    TTableDef index;
-    index.Name = QStringLiteral("KRS_Rix");
-    for (const char* name :
-         {"DB", "Grp", "Krit", "Item", "DB_RelID", "Grp_RelID", "Krit_RelID", "Item_RelID"})
-        index.Columns << spalte(name, TFieldType::Integer);
-    index.Columns << spalte("Img", TFieldType::Boolean);
-    index.PrimaryKey = {"DB", "Grp", "Krit", "Item"};
-    builder.CreateTable(index);
-    TTableDef bilder;
-    bilder.Name = QStringLiteral("KRS_R3i");
-    bilder.Columns = {spalte("SyncID", TFieldType::Integer), spalte("Typ", TFieldType::Integer),
-                      spalte("Image", TFieldType::Blob)};
-    bilder.PrimaryKey = {"SyncID", "Typ"};
-    builder.CreateTable(bilder);
+    for (const TTableDef& tabelle : TestTabellen::Bildindex())
+        builder.CreateTable(tabelle);
     const auto zeichnung = [&](int gruppe, int feld, int item, int relId, const QColor& farbe) {
         builder.AddRow("KRS_Rix", {1, gruppe, feld, item, 1, gruppe, feld, relId, true});
         builder.AddRow("KRS_R3i", {relId, 1, Png(farbe)});
