@@ -1,6 +1,7 @@
 #include "data/Verdan_Benutzerdatenbank.h"
 #include "key/Verdan_Definition.h"
 #include "platform/DatabaseBuilder.h"
+#include "support/TestTabellen.h"
 
 #include <QDir>
 #include <QProcess>
@@ -80,15 +81,11 @@ struct TTabelle
 using TDaten = std::map<QString, TTabelle>;
 
 TTabelle& NeueTabelle(TDaten& daten, const QString& name,
-                      std::initializer_list<std::pair<const char*, const char*>> spalten,
+                      std::initializer_list<TestTabellen::TSpalte> spalten,
                       const QStringList& primaer, const QList<TIndexDef>& indexe = {})
 {
     TTabelle& tabelle = daten[name];
-    tabelle.Def.Name = name;
-    for (const auto& [spalte, typ] : spalten)
-        tabelle.AddSpalte(QString::fromUtf8(spalte), QString::fromUtf8(typ));
-    tabelle.Def.PrimaryKey = primaer;
-    tabelle.Def.Indexes = indexe;
+    tabelle.Def = TestTabellen::Tabelle(name, spalten, primaer, indexe);
     return tabelle;
 }
 
@@ -205,7 +202,7 @@ TDaten SaubereDaten()
         {"GN"},
         {{"Gattungsliste_GN_SN_IX", {"GN", "GN_SN"}}, {"Gattungsliste_RelID_IX", {"RelID"}}});
     gattungen.Zeilen << QVariantList{100, "Acer", "Ahorn", 10, "Apiac", Blank, 1}
-                     << QVariantList{101, "Negundo", "Eschen-Ahorn", 10, Blank, 100, 2};
+                     << QVariantList{101, "Negundo", "Eschen-Ahorn", 10, "Apiac", 100, 2};
 
     TTabelle& familien = NeueTabelle(daten, "VDB_60",
                                      {{"FN", "I"},
@@ -232,6 +229,19 @@ TDaten SaubereDaten()
     for (TVerdan_KriterienGruppe* gruppe : *katalog) {
         if (!daten.contains(gruppe->GetTabellenName())) Schluesseltabelle(daten, *gruppe);
     }
+    // The group list offers every genus and family key under the key's own name.
+    TTabelle& gruppen = daten["VDB_4"];
+    for (int n = 7; n <= 59; ++n) {
+        const QString name = katalog->GruppeNr(n)->Name;
+        if (n == 9) {
+            gruppen.Setze(0, "GR", name); // the first row is Apiac's
+            continue;
+        }
+        QVariantList zeile(gruppen.Def.Columns.size());
+        zeile[gruppen.Spalte("Gruppe")] = name;
+        zeile[gruppen.Spalte("GR")] = name;
+        gruppen.Zeilen << zeile;
+    }
     return daten;
 }
 
@@ -249,20 +259,8 @@ void Schreibe(const TDaten& daten, const QString& dir)
 
 void Bildtabellen(TDaten& daten)
 {
-    NeueTabelle(daten, "KRS_Rix",
-                {{"DB", "I"},
-                 {"Grp", "I"},
-                 {"Krit", "I"},
-                 {"Item", "I"},
-                 {"DB_RelID", "I"},
-                 {"Grp_RelID", "I"},
-                 {"Krit_RelID", "I"},
-                 {"Item_RelID", "I"},
-                 {"Img", "L"}},
-                {"DB", "Grp", "Krit", "Item"});
-    for (const char* name : {"KRS_R2i", "KRS_R3i"})
-        NeueTabelle(daten, name, {{"SyncID", "I"}, {"Typ", "I"}, {"Image", "B"}},
-                    {"SyncID", "Typ"});
+    for (const TTableDef& tabelle : TestTabellen::Bildindex())
+        daten[tabelle.Name].Def = tabelle;
 }
 
 class VerdanCheckTest : public ::testing::Test
@@ -281,7 +279,7 @@ TEST_F(VerdanCheckTest, ACleanDirectoryPassesWithNotesForTheMissingPictures)
                              "note: KRS_R2i: missing; the criteria are shown without drawings\n"
                              "note: KRS_R3i: missing; the criteria are shown without drawings\n"
                              "verdan-check: no faults, 3 note(s) in " +
-                             Dir() + " (61 keys, 62 rows read)\n";
+                             Dir() + " (61 keys, 114 rows read)\n";
     EXPECT_EQ(lauf.Out.toStdString(), erwartet.toStdString());
 
     TDaten mitBildern = SaubereDaten();
@@ -329,9 +327,11 @@ TEST_F(VerdanCheckTest, EachFaultIsOneLineWithTableRowAndColumn)
          [](TDaten& d) {
              d["VDB_4"].EntferneSpalte("RelID");
              d["VDB_4"].EntferneIndex("VDB_4_RelID_IX");
-             d["VDB_4"].Setze(0, "GR", "Apiaceae");
+             d["VDB_4"].Zeilen << QVariantList(d["VDB_4"].Def.Columns.size());
+             d["VDB_4"].Setze(53, "Gruppe", "Apiaceae");
+             d["VDB_4"].Setze(53, "GR", "Apiaceae");
          },
-         R"(VDB_4, Gruppe "Apiac", column "GR": "Apiaceae" names no key)"},
+         R"(VDB_4, Gruppe "Apiaceae", column "GR": "Apiaceae" names no key)"},
         {"duplicate RelID", [](TDaten& d) { d["VDB_6"].Setze(1, "RelID", 1); },
          "VDB_6, RelID 1: RelID 1 also numbers row 1; the aids find only one of them"},
         {"column of the species list", [](TDaten& d) { d["VDB_1"].EntferneSpalte("Höhe 2"); },

@@ -2,17 +2,19 @@
 """Leads every genus of the genus list (VDB_6) to the key that holds its species.
 
 A genus without a key of its own would open the basic table restricted to it, which holds no
-species of genera that a family key covers (Asteraceae, Poaceae ...). This fills the empty GR
-cells of VDB_6 with the key (7 to 59) whose table holds rows of that genus; where several keys
-do, the most specific one (the fewest genera) wins. Run it after convert.py and whenever a key
-table changes:  python3 tools/germansl/link_genus_keys.py [data/tables]
+species of genera that a family key covers (Asteraceae, Poaceae ...), nor any fern. This fills
+the empty GR cells of VDB_6 with the key (the fern key 2, or 7 to 59) whose table holds rows of
+that genus; where several keys do, the most specific one (the fewest genera) wins. Another
+name of a genus (GN_SN) leads to the key of the genus it stands for. Run it after convert.py
+and whenever a key table changes:  python3 tools/germansl/link_genus_keys.py [data/tables]
 """
 import csv
 import os
 import sys
 
-# Key numbers 7 to 59 and their names, as the catalogue declares them.
+# Key numbers 2 and 7 to 59 and their names, as the catalogue declares them.
 KEY_NAMES = {
+    2: "Farnpfl",
     7: "Allium", 8: "Amaranthus", 9: "Apiac", 10: "Artemisia", 11: "Ast", 12: "Atriplex",
     13: "Bor", 14: "Brass", 15: "Bromus", 16: "Campanula", 17: "Carex", 18: "Cary",
     19: "Chenopodium", 20: "Dactylorhiza", 21: "Epilobium", 22: "Equisetum", 23: "Euphorbia",
@@ -59,9 +61,11 @@ def main(argv):
     gn, gr, gn_sn = header.index("GN"), header.index("GR"), header.index("GN_SN")
     linked = 0
     for row in rows:
-        if row[gr] or row[gn_sn] or row[gn] not in keys_of_genus:
+        # Another name of a genus is followed to that genus (GN_SN), so it leads to its key.
+        genus = row[gn_sn] or row[gn]
+        if row[gr] or genus not in keys_of_genus:
             continue
-        key = min(keys_of_genus[row[gn]], key=lambda k: (genus_count[k], k))
+        key = min(keys_of_genus[genus], key=lambda k: (genus_count[k], k))
         row[gr] = KEY_NAMES[key]
         linked += 1
     with open(path, "w", encoding="utf-8", newline="") as f:

@@ -53,8 +53,10 @@ private:
     // The rows of the basic table, the group list, the family and the genus lists that lead
     // into a genus or family key agree with that key (Verweispruefung.cpp).
     void PruefeVerweise();
+    class TVerweisPruefung;
     // Taxa of one key that no choice of values tells apart (Trennbarkeit.cpp).
     void PruefeTrennbarkeit();
+    void PruefeTrennbarkeit(TVerdan_KriterienGruppe& gruppe, const TTableInfo& info);
 
     QString m_verzeichnis;
     QTextStream& m_out;

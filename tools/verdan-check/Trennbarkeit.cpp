@@ -1,3 +1,209 @@
 #include "Datenpruefung.h"
+#include "data/Verdan_Benutzerdatenbank.h"
+#include "key/Verdan_Definition.h"
+#include "platform/Database.h"
+#include "platform/DatabaseError.h"
+#include "platform/Table.h"
 
-void TDatenpruefung::PruefeTrennbarkeit() {}
+#include <algorithm>
+#include <map>
+#include <vector>
+
+// When can a user tell two taxa of a key apart?
+//
+// A row stays while every ticked criterion holds the ticked code or "*" in it; ticks of one
+// criterion are ORed, criteria ANDed, and a taxon stays while one of its rows does. Taxon B
+// can be told from taxon A when some choice of values keeps B and drops A. One value per
+// criterion is enough: shrinking a set of ticks to the value that keeps B only drops more.
+// So fix a row b of B to keep; a criterion where b holds a code may be ticked with that code,
+// one where b holds "*" with any item, one where b is blank or holds no item not at all (it
+// matches no tick). A row of A drops when some ticked criterion holds neither the ticked
+// value nor "*" in it. A pair is noted when either taxon cannot be told from the other: a
+// user with that one in hand is always left with both.
+
+namespace {
+
+const QString Stern = QStringLiteral("*");
+
+// The cells of one row, one per tickable criterion of the key.
+using TZeile = QStringList;
+
+struct TKriteriumMitItems
+{
+    QString Spalte;
+    QStringList Codes; // the values a user can tick
+};
+
+struct TTaxon
+{
+    QString Name;
+    QList<TZeile> Zeilen; // without duplicates
+};
+
+// Whether ticking the value fixed for criterion c drops this row.
+bool FaelltDurch(const TZeile& zeile, int c, const QString& wert)
+{
+    return zeile[c] != Stern && zeile[c] != wert;
+}
+
+// Searches the ticks of the criteria where the kept row holds "*" (frei) so that every row of
+// rest drops. An item that no remaining row holds drops every row without "*" there, more than
+// any other item could, so it is taken straight away; only criteria whose every item some row
+// holds need a choice, and then a row still left must drop through one of them.
+bool AllesFaellt(QList<TZeile> rest, QList<int> frei, const QList<TKriteriumMitItems>& kriterien)
+{
+    for (int i = 0; i < frei.size();) {
+        const int c = frei[i];
+        QString frisch;
+        for (const QString& code : kriterien[c].Codes) {
+            const bool gehalten = std::any_of(rest.cbegin(), rest.cend(),
+                                              [&](const TZeile& z) { return z[c] == code; });
+            if (!gehalten) {
+                frisch = code;
+                break;
+            }
+        }
+        if (frisch.isEmpty()) {
+            ++i;
+            continue;
+        }
+        rest.removeIf([&](const TZeile& z) { return FaelltDurch(z, c, frisch); });
+        frei.removeAt(i);
+    }
+    if (rest.isEmpty()) return true;
+    const TZeile& erste = rest.first();
+    for (int i = 0; i < frei.size(); ++i) {
+        const int c = frei[i];
+        if (erste[c] == Stern) continue;
+        QList<int> weitere = frei;
+        weitere.removeAt(i);
+        for (const QString& code : kriterien[c].Codes) {
+            if (code == erste[c]) continue;
+            QList<TZeile> uebrig = rest;
+            uebrig.removeIf([&](const TZeile& z) { return FaelltDurch(z, c, code); });
+            if (AllesFaellt(uebrig, weitere, kriterien)) return true;
+        }
+    }
+    return false;
+}
+
+// Whether some choice of values keeps row b and drops every row of a.
+bool BehaeltOhne(const TZeile& b, const QList<TZeile>& a,
+                 const QList<TKriteriumMitItems>& kriterien)
+{
+    QList<TZeile> rest = a;
+    QList<int> frei;
+    for (int c = 0; c < kriterien.size(); ++c) {
+        if (b[c] == Stern)
+            frei << c;
+        else if (kriterien[c].Codes.contains(b[c]))
+            rest.removeIf([&](const TZeile& z) { return FaelltDurch(z, c, b[c]); });
+    }
+    return rest.isEmpty() || AllesFaellt(rest, frei, kriterien);
+}
+
+bool Trennbar(const TTaxon& behalten, const TTaxon& verwerfen,
+              const QList<TKriteriumMitItems>& kriterien)
+{
+    return std::any_of(behalten.Zeilen.cbegin(), behalten.Zeilen.cend(), [&](const TZeile& b) {
+        return BehaeltOhne(b, verwerfen.Zeilen, kriterien);
+    });
+}
+
+// The criteria a user can tick: ordinary ones with items whose column the table has.
+QList<TKriteriumMitItems> TickbareKriterien(TVerdan_KriterienGruppe& gruppe, const TTableInfo& info)
+{
+    QList<TKriteriumMitItems> kriterien;
+    for (TKR_DatenBankFeld* basis : gruppe) {
+        auto* feld = dynamic_cast<TVerdan_DatenBankFeld*>(basis);
+        if (!feld || feld->NurInfo || feld->Items.Count() == 0) continue;
+        const int spalte = info.ColumnIndex(feld->Code);
+        if (spalte < 0 || info.Columns[spalte].Type != TFieldType::String) continue;
+        TKriteriumMitItems kriterium{feld->Code, {}};
+        for (int i = 1; i <= feld->Items.Count(); ++i)
+            kriterium.Codes << feld->Items.GetItem(i)->Code;
+        kriterien << kriterium;
+    }
+    return kriterien;
+}
+
+// The taxa of a key table in the order of their names; rows without a name are passed over.
+QList<TTaxon> LeseTaxa(const QString& verzeichnis, const TTableInfo& info,
+                       const QString& namensspalte, const QList<TKriteriumMitItems>& kriterien)
+{
+    TTable tabelle;
+    tabelle.SetDatabaseName(verzeichnis);
+    tabelle.SetTableName(info.Name);
+    tabelle.Open();
+    const TField* name = tabelle.FindField(namensspalte);
+    QList<const TField*> felder;
+    for (const TKriteriumMitItems& kriterium : kriterien)
+        felder << tabelle.FindField(kriterium.Spalte);
+    std::map<QString, TTaxon> taxa;
+    for (tabelle.First(); !tabelle.Eof(); tabelle.Next()) {
+        const QString n = name->AsString().trimmed();
+        if (n.isEmpty()) continue;
+        TZeile zeile;
+        for (const TField* feld : felder)
+            zeile << feld->AsString();
+        TTaxon& taxon = taxa[n];
+        taxon.Name = n;
+        if (!taxon.Zeilen.contains(zeile)) taxon.Zeilen << zeile;
+    }
+    QList<TTaxon> liste;
+    for (auto& [n, taxon] : taxa)
+        liste << std::move(taxon);
+    return liste;
+}
+
+bool HatTrennbareSpalten(TVerdan_KriterienGruppe& gruppe, const TTableInfo* info)
+{
+    // Key 1 names its rows by an expression and offers nothing to tick; the glossary's
+    // numbered criteria are no columns.
+    constexpr int GlossarSchluessel = 61;
+    if (!info || gruppe.Nummer == GlossarSchluessel) return false;
+    const int spalte = info->ColumnIndex(gruppe.SpalteBezeichnung);
+    return spalte >= 0 && info->Columns[spalte].Type == TFieldType::String;
+}
+
+} // namespace
+
+void TDatenpruefung::PruefeTrennbarkeit()
+{
+    for (TVerdan_KriterienGruppe* gruppe : *m_katalog) {
+        const TTableInfo* info = m_datenbank->FindTable(gruppe->GetTabellenName());
+        if (HatTrennbareSpalten(*gruppe, info)) PruefeTrennbarkeit(*gruppe, *info);
+    }
+}
+
+void TDatenpruefung::PruefeTrennbarkeit(TVerdan_KriterienGruppe& gruppe, const TTableInfo& info)
+{
+    const QList<TKriteriumMitItems> kriterien = TickbareKriterien(gruppe, info);
+    if (kriterien.isEmpty()) return;
+    QList<TTaxon> taxa;
+    try {
+        taxa = LeseTaxa(m_verzeichnis, info, gruppe.SpalteBezeichnung, kriterien);
+    } catch (const EDatabaseError&) {
+        return; // the row check has reported the table already
+    }
+    const auto zitiert = [](const TTaxon& t) -> QString {
+        return QLatin1Char('"') + t.Name + QLatin1Char('"');
+    };
+    for (int i = 0; i < taxa.size(); ++i) {
+        for (int j = i + 1; j < taxa.size(); ++j) {
+            const TTaxon& a = taxa[i];
+            const TTaxon& b = taxa[j];
+            const bool aOhneB = Trennbar(a, b, kriterien);
+            const bool bOhneA = Trennbar(b, a, kriterien);
+            if (!aOhneB && !bOhneA)
+                Hinweis(info.Name, QStringLiteral("no choice of values tells %1 and %2 apart")
+                                       .arg(zitiert(a), zitiert(b)));
+            else if (!aOhneB)
+                Hinweis(info.Name, QStringLiteral("no choice of values keeps %1 without %2")
+                                       .arg(zitiert(a), zitiert(b)));
+            else if (!bOhneA)
+                Hinweis(info.Name, QStringLiteral("no choice of values keeps %1 without %2")
+                                       .arg(zitiert(b), zitiert(a)));
+        }
+    }
+}
