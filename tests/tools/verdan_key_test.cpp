@@ -227,3 +227,92 @@ TEST(VerdanKeyShippedData, TickFollowAndBack)
 }
 
 } // namespace
+
+namespace {
+
+// The tick command for the item of criterion titel whose text begins with anfang, read from
+// the answer to "criteria"; empty when there is none.
+QString Haken(const QStringList& kriterien, const QString& titel, const QString& anfang)
+{
+    const QRegularExpression kriterium(QStringLiteral("^ +(\\d+) (.+)$"));
+    const QRegularExpression item(QStringLiteral("^ +(\\d+) \\[.\\] (.+)$"));
+    QString nummer;
+    for (const QString& zeile : kriterien) {
+        if (const auto i = item.match(zeile); i.hasMatch()) {
+            if (!nummer.isEmpty() && i.captured(2).startsWith(anfang))
+                return QStringLiteral("tick %1 %2").arg(nummer, i.captured(1));
+        } else if (const auto k = kriterium.match(zeile); k.hasMatch()) {
+            nummer = k.captured(2) == titel ? k.captured(1) : QString();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+// The shipped genus keys narrow to a species with the characters a field guide names for it.
+TEST(VerdanKeyShippedData, FieldGuideCharactersNarrowAGenusKeyToItsSpecies)
+{
+    struct TFall
+    {
+        int Schluessel;
+        const char* Art;
+        std::vector<std::pair<const char*, const char*>> Merkmale; // criterion, item text
+        int HoechstensUebrig;
+    };
+    const TFall faelle[] = {
+        {7, "Allium ursinum", {{"Blattform", "elliptisch"}, {"Blütenfarbe", "weiß"}}, 2},
+        {22,
+         "Equisetum arvense",
+         {{"fertile Sprosse", "bleich, unverzweigt"},
+          {"Verzweigung", "regelmäßig quirlig"},
+          {"Stängel-Farbe", "grün"}},
+         1},
+        {22, "Equisetum sylvaticum", {{"Verzweigung", "quirlig verzweigt, Äste nochmals"}}, 1},
+        {41, "Pinus cembra", {{"Nadel-Zahl", "5"}, {"Samen", "ungeflügelt"}}, 1},
+        {41, "Pinus strobus", {{"Nadel-Zahl", "5"}, {"Zapfen-Form", "schmal walzenförmig"}}, 1},
+        {38, "Cypripedium calceolus", {{"Lippe-Form", "schuhförmig"}}, 1},
+        {38,
+         "Neottia nidus-avis",
+         {{"Chlorophyll", "ohne grüne"}, {"Speicherorgane", "büschelig"}},
+         1},
+        {59,
+         "Viola odorata",
+         {{"Blattstellung", "nur grundständig"},
+          {"Ausläufer", "oberirdische"},
+          {"Duft", "duftend"}},
+         2},
+        {59,
+         "Viola tricolor",
+         {{"Blütenform", "Stiefmütterchen"},
+          {"Blütenfarbe", "mehrfarbig"},
+          {"Nebenblätter", "groß, laubblattartig"}},
+         3},
+        {49, "Quercus robur", {{"Blattgrund", "geöhrt"}, {"Eicheln", "lang gestielt"}}, 1},
+        {49,
+         "Quercus petraea",
+         {{"Blattgrund", "keilförmig"}, {"Blattbehaarung", "unterseits mit zerstreuten"}},
+         1},
+    };
+    for (const TFall& fall : faelle) {
+        SCOPED_TRACE(fall.Art);
+        const QString oeffne = QStringLiteral("open %1").arg(fall.Schluessel);
+        const TLauf uebersicht = VerdanKey({VERDAN_DATA_DIR}, {oeffne, "criteria"});
+        ASSERT_EQ(uebersicht.ExitCode, 0) << uebersicht.Err.toStdString();
+        const QStringList kriterien = Antwort(uebersicht.Out, "criteria");
+        QStringList befehle = {oeffne};
+        for (const auto& [titel, anfang] : fall.Merkmale) {
+            const QString haken =
+                Haken(kriterien, QString::fromUtf8(titel), QString::fromUtf8(anfang));
+            ASSERT_FALSE(haken.isEmpty()) << titel << ": " << anfang;
+            befehle << haken;
+        }
+        befehle << "list";
+        const TLauf lauf = VerdanKey({VERDAN_DATA_DIR}, befehle);
+        ASSERT_EQ(lauf.ExitCode, 0) << lauf.Err.toStdString();
+        const QStringList liste = Antwort(lauf.Out, "list");
+        EXPECT_GT(Zeilennummer(liste, QString::fromUtf8(fall.Art)), 0)
+            << liste.join(u'\n').toStdString();
+        EXPECT_LE(Uebrig(liste), fall.HoechstensUebrig) << liste.join(u'\n').toStdString();
+    }
+}
