@@ -3,13 +3,14 @@
 and family list VDB_60 (text sources in data/tables/).
 
     python3 tools/germansl/convert.py [GERMANSL_DIR] [--out DATA_TABLES_DIR]
-                                      [--merkmale CHARACTERS_TSV]
+                                      [--merkmale CHARACTERS_TSV] [--keys KEY_TABLES_DIR]
 
 GERMANSL_DIR holds germansl.csv and ecodbase.csv (default: ../shared/data/germansl relative
 to the repository). The descriptive columns of the species (height, flowering time, flower
 colour, status, frequency, Red List) come from the project's own list merkmale.tsv beside
-this script. Only the standard library is used; the output is deterministic, so a second
-run on the same release changes nothing.
+this script. Aggregates ("agg.") are kept only where a key table of KEY_TABLES_DIR (default
+data/tables) names them. Only the standard library is used; the output is deterministic, so
+a second run on the same release changes nothing.
 """
 
 import argparse
@@ -26,6 +27,8 @@ DEFAULT_OUT = os.path.join(REPO, "data", "tables")
 GERMAN_FAMILY_NAMES = os.path.join(HERE, "familien_deutsch.tsv")
 GERMAN_GENUS_NAMES = os.path.join(HERE, "gattungen_deutsch.tsv")
 CHARACTERS = os.path.join(HERE, "merkmale.tsv")
+# Key tables whose rows name taxa, with their name column; the family key names families.
+KEY_NAME_COLUMNS = {2: "Art", 3: "SIP", **{number: "Art" for number in range(7, 60)}}
 
 HYBRID_SIGN = "\u00d7"
 
@@ -113,6 +116,12 @@ LIFE_FORMS = {
     "T": "E",  # therophyte: annual
 }
 WOODY = {"P", "N", "Z"}
+# Records of the trait table that field guides contradict, by TaxonUsageID, with the life
+# form that holds. Both read "N,C": a chamaephyte beside a shrub form.
+LIFE_FORM_CORRECTIONS = {
+    "5182": "N,Z",  # Salix myrtilloides: a low shrub; its chamaephyte form is woody
+    "1652": "G",  # Cornus suecica: a herb whose shoots die back to the rhizome, no shrub
+}
 
 VDB_1_COLUMNS = [
     ("ID", "I"),
@@ -241,6 +250,28 @@ def read_sources(source_dir):
     return taxa, eco
 
 
+def read_key_aggregates(tables_dir):
+    """The comparable names of the aggregates ("… agg.") that the key tables name."""
+    names = set()
+    if not os.path.isdir(tables_dir):
+        return names
+    for number, column in sorted(KEY_NAME_COLUMNS.items()):
+        path = os.path.join(tables_dir, f"VDB_{number}.tsv")
+        if not os.path.isfile(path):
+            continue
+        with open(path, encoding="utf-8") as handle:
+            lines = handle.read().splitlines()
+        header = lines[0].split("\t") if lines else []
+        if column not in header:
+            raise ConversionError(f"{path}: no name column {column}")
+        position = header.index(column)
+        for line in lines[1:]:
+            cells = line.split("\t")
+            if position < len(cells) and cells[position].split()[-1:] == ["agg."]:
+                names.add(comparable_name(cells[position]))
+    return names
+
+
 def read_german_names(path):
     names = {}
     if not os.path.isfile(path):
@@ -309,6 +340,7 @@ def split_name(name):
     "Urtica dioica s. l." -> ("Urtica", "dioica", "s. l.", "")
     "Salix × rubens" -> ("Salix", "×rubens", "", "")
     "Taraxacum sect. Ruderalia" -> ("Taraxacum", "sect. Ruderalia", "", "")
+    "Ranunculus auricomus agg." -> ("Ranunculus", "auricomus", "agg.", "")
     """
     tokens = normalise_hybrid_sign(clean(name)).split()
     if len(tokens) < 2:
@@ -326,6 +358,9 @@ def split_name(name):
         elif rest[:2] in (["s.", "str."], ["s.", "l."]):
             infra += rest[:2]
             rest = rest[2:]
+        elif rest[0] == "agg.":
+            infra.append(rest[0])
+            rest = rest[1:]
         elif rest[0] == "nom.":
             note, rest = rest, []
         else:
@@ -379,8 +414,14 @@ def is_hybrid(row):
     return row["HYBRID"].strip().lower() == "x" or HYBRID_SIGN in name
 
 
-def kept_kind(row, genus_name):
-    """Why an accepted vascular-plant taxon goes into VDB_1, or None when it stays out."""
+def comparable_name(name):
+    """A taxon name as key tables and GermanSL are compared: blanks collapsed, no case."""
+    return " ".join(normalise_hybrid_sign(clean(name)).split()).casefold()
+
+
+def kept_kind(row, genus_name, key_aggregates=frozenset()):
+    """Why an accepted vascular-plant taxon goes into VDB_1, or None when it stays out.
+    key_aggregates holds the comparable names of the aggregates that key tables name."""
     rank = row["TaxonRank"]
     name = normalise_hybrid_sign(clean(row["TaxonName"]))
     words = name.split()
@@ -398,6 +439,9 @@ def kept_kind(row, genus_name):
         return "broad species"  # Urtica dioica s. l.: a species in the broad sense
     if rank == "SEC" and genus_name == "Taraxacum":
         return "section"  # dandelions are named by section in practice
+    if rank == "AGG" and words[-1] == "agg." and comparable_name(name) in key_aggregates:
+        # A key row that stops at the aggregate needs a species row to point to.
+        return "aggregate"
     return None
 
 
@@ -507,8 +551,10 @@ class Conversion:
     """One conversion of a GermanSL release. The German names complete GermanSL, which has
     no German family names and lacks some German genus names."""
 
-    def __init__(self, taxa, eco, german_family_names, german_genus_names):
+    def __init__(self, taxa, eco, german_family_names, german_genus_names,
+                 key_aggregates=frozenset()):
         self.taxa = taxa
+        self.key_aggregates = key_aggregates
         self.eco = [e for e in eco if e.get("GRUPPE", "S").strip() in ("S", "")]
         self.german_family_names = german_family_names
         self.german_genus_names = german_genus_names
@@ -543,7 +589,8 @@ class Conversion:
         kept = []
         for row in self.accepted:
             genus = self.genus_of(row)
-            if kept_kind(row, clean(genus["TaxonName"]) if genus else "") is None:
+            if kept_kind(row, clean(genus["TaxonName"]) if genus else "",
+                         self.key_aggregates) is None:
                 continue
             if genus is None:
                 self.warnings.append(f"{row['TaxonName']}: no genus, left out")
@@ -566,6 +613,8 @@ class Conversion:
 
     def life_form_of(self, row):
         taxon_id = row["TaxonUsageID"].strip()
+        if taxon_id in LIFE_FORM_CORRECTIONS:
+            return LIFE_FORM_CORRECTIONS[taxon_id]
         if taxon_id in self.life_form_by_id:
             return self.life_form_by_id[taxon_id]
         for synonym in self.synonyms_of.get(taxon_id, []):
@@ -748,9 +797,11 @@ class Conversion:
         return fit(text, width, what, self.warnings)
 
 
-def convert(taxa, eco, german_family_names=None, german_genus_names=None):
+def convert(taxa, eco, german_family_names=None, german_genus_names=None,
+            key_aggregates=frozenset()):
     """Returns (species rows, genus rows, family rows, notes about the source)."""
-    conversion = Conversion(taxa, eco, german_family_names or {}, german_genus_names or {})
+    conversion = Conversion(taxa, eco, german_family_names or {}, german_genus_names or {},
+                            key_aggregates)
     species = conversion.species_rows()
     genera = conversion.genus_rows()
     families = conversion.family_rows()
@@ -921,12 +972,14 @@ def main(argv=None):
     parser.add_argument("--out", default=DEFAULT_OUT, help="folder of the table sources")
     parser.add_argument("--merkmale", default=CHARACTERS,
                         help="descriptive columns of the species (tab-separated)")
+    parser.add_argument("--keys", default=DEFAULT_OUT,
+                        help="folder of the key tables whose aggregates are kept")
     args = parser.parse_args(argv)
     try:
         taxa, eco = read_sources(args.source)
         species, genera, families, warnings = convert(
             taxa, eco, read_german_names(GERMAN_FAMILY_NAMES),
-            read_german_names(GERMAN_GENUS_NAMES))
+            read_german_names(GERMAN_GENUS_NAMES), read_key_aggregates(args.keys))
         described = merge_characters(species, read_characters(args.merkmale), args.merkmale)
         os.makedirs(args.out, exist_ok=True)
         write_table(args.out, "VDB_1", VDB_1_COLUMNS, VDB_1_INDEXES, species,

@@ -55,7 +55,9 @@ class ConvertTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.out = tempfile.mkdtemp()
-        result, _ = run_convert([TESTDATA, "--out", cls.out, "--merkmale", CHARACTERS])
+        # The empty output folder holds no key tables, so no aggregate is kept.
+        result, _ = run_convert([TESTDATA, "--out", cls.out, "--merkmale", CHARACTERS,
+                                 "--keys", cls.out])
         assert result == 0
         _, _, rows = read_source(cls.out, "VDB_1")
         cls.species = {row["ID"]: row for row in rows}
@@ -169,7 +171,7 @@ class ConvertTest(unittest.TestCase):
             self.assertEqual(header, columns, table)
         again = tempfile.mkdtemp()
         try:
-            run_convert([TESTDATA, "--out", again, "--merkmale", CHARACTERS])
+            run_convert([TESTDATA, "--out", again, "--merkmale", CHARACTERS, "--keys", again])
             for name in sorted(os.listdir(self.out)):
                 with open(os.path.join(self.out, name), "rb") as a, \
                         open(os.path.join(again, name), "rb") as b:
@@ -247,6 +249,7 @@ class ConvertTest(unittest.TestCase):
             ("Taraxacum sect. Ruderalia", ("Taraxacum", "sect. Ruderalia", "", "")),
             ("x Festulolium loliaceum", ("×Festulolium", "loliaceum", "", "")),
             ("Malus pumila nom. rej. prop.", ("Malus", "pumila", "", "nom. rej. prop.")),
+            ("Ranunculus auricomus agg.", ("Ranunculus", "auricomus", "agg.", "")),
             ("Carex flava subsp. flava s. str.", ("Carex", "flava", "subsp. flava s. str.", "")),
         ]
         for name, expected in cases:
@@ -259,6 +262,71 @@ class ConvertTest(unittest.TestCase):
                                    "P. Wolff", 45), "(Kreutz & P. Wolff) P. Wolff")
         self.assertEqual(convert.shorten_author("L.", 45), "L.")
         self.assertLessEqual(len(convert.shorten_author("A" * 60, 45)), 45)
+
+
+class KeyAggregatesTest(unittest.TestCase):
+    """Aggregates stay out of the species table unless a key table names them."""
+
+    def setUp(self):
+        self.folder = tempfile.mkdtemp()
+        self.keys = os.path.join(self.folder, "keys")
+        self.out = os.path.join(self.folder, "out")
+        os.mkdir(self.keys)
+
+    def tearDown(self):
+        shutil.rmtree(self.folder)
+
+    def write_key(self, table, text):
+        with open(os.path.join(self.keys, table), "w", encoding="utf-8") as handle:
+            handle.write(text)
+
+    def test_aggregates_named_by_key_tables_get_a_species_row(self):
+        self.write_key("VDB_51.tsv", "RelID\tID\tGN\tFN\tArt\tB-Form\n"
+                       "1\t\t\t\tRanunculus aquatilis agg.\tn\n"
+                       "2\t\t\t\tRanunculus  aquatilis agg.\th\n"
+                       "3\t\t\t\tRanunculus acris\th\n")
+        # The family key's name column names families; it is not read.
+        self.write_key("VDB_5.tsv", "RelID\tFamilie\nx\tBetula pendula agg.\n")
+        result, errors = run_convert([TESTDATA, "--out", self.out, "--merkmale", CHARACTERS,
+                                      "--keys", self.keys])
+        self.assertEqual(result, 0, errors)
+        _, _, rows = read_source(self.out, "VDB_1")
+        species = {row["ID"]: row for row in rows}
+        # Not the other aggregates: the subgenus and the Betula aggregate stay out.
+        self.assertEqual(sorted(species, key=int),
+                         ["210", "211", "212", "214", "215", "310", "312", "410", "411"])
+        aggregate = species["214"]
+        self.assertEqual((aggregate["Gattung"], aggregate["Art"], aggregate["Unterart"],
+                          aggregate["GN"], aggregate["FN"], aggregate["Deutsch"]),
+                         ("Ranunculus", "aquatilis", "agg.", "201", "200",
+                          "Artengruppe Wasserhahnenfuß"))
+        # The key rows now resolve to the aggregate, the plain name still to the species.
+        register = fill.Register(self.out, TESTDATA)
+        self.assertEqual(register.resolve("Ranunculus aquatilis agg.")[:3],
+                         ("214", "201", "200"))
+        self.assertEqual(register.resolve("Ranunculus aquatilis")[:3], ("215", "201", "200"))
+
+    def test_key_table_without_its_name_column_fails_the_conversion(self):
+        self.write_key("VDB_3.tsv", "RelID\tID\tArt\n1\t\tRanunculus aquatilis agg.\n")
+        result, errors = run_convert([TESTDATA, "--out", self.out, "--merkmale", CHARACTERS,
+                                      "--keys", self.keys])
+        self.assertEqual(result, 1)
+        self.assertIn("VDB_3.tsv: no name column SIP", errors)
+        self.assertFalse(os.path.exists(self.out))
+
+
+class LifeFormCorrectionTest(unittest.TestCase):
+    def test_a_dwarf_shrub_recorded_as_chamaephyte_does_not_read_as_a_herb(self):
+        taxa, eco = convert.read_sources(TESTDATA)
+        # Salix myrtilloides, whose record reads "N,C", under its GermanSL number.
+        taxa.append(dict(taxa[-1], TaxonUsageID="5182", TaxonName="Salix myrtilloides",
+                         NameAuthor="L.", TaxonConceptID="5182", VernacularName="",
+                         TaxonRank="SPE", GRUPPE="S", IsChildTaxonOfID="301", HYBRID="0"))
+        eco.append(dict(eco[-1], SPECIES_NR="5182", GRUPPE="S", LF_LEB="N,C"))
+        species, _, _, _ = convert.convert(taxa, eco)
+        by_id = {row["ID"]: row for row in species}
+        self.assertEqual(by_id["5182"]["Lebensform"], "S, Zw")
+        self.assertEqual(by_id["310"]["Lebensform"], "B, S")  # other records as they are
 
 
 class ShippedCharactersTest(unittest.TestCase):
@@ -275,7 +343,8 @@ class FillTaxonNumbersTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.tables = tempfile.mkdtemp()
-        run_convert([TESTDATA, "--out", cls.tables, "--merkmale", CHARACTERS])
+        run_convert([TESTDATA, "--out", cls.tables, "--merkmale", CHARACTERS,
+                     "--keys", cls.tables])
         cls.register = fill.Register(cls.tables, TESTDATA)
 
     @classmethod
