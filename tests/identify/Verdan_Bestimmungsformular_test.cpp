@@ -408,6 +408,18 @@ TEST(BestimmungBilder, SavesScreenshotsWhenAsked)
         fenster->IllustrationenAnzeigen->click();
         speichere(&hauptfenster, QStringLiteral("verschachtelung.png"));
 
+        // A genus or family key has drawings of its own: the lip forms of the orchids.
+        fenster->IllustrationenAnzeigen->click();
+        fenster->ZeigeStartseite();
+        fenster->StarteSchluessel(38);
+        QTreeWidgetItem* lippe = baum.topLevelItem(10);
+        lippe->setExpanded(true);
+        QCoreApplication::processEvents();
+        baum.scrollToItem(lippe->child(3));
+        QTest::mouseClick(baum.viewport(), Qt::LeftButton, {},
+                          baum.TextRechteck(lippe->child(3)).center());
+        speichere(&hauptfenster, QStringLiteral("orchideen-lippenformen.png"));
+
         hauptfenster.Glossar1Click();
         TVerdan_Glossar* glossar = TVerdan_Glossar::Instanz();
         ASSERT_NE(glossar, nullptr);
