@@ -23,3 +23,50 @@ void TKR_DataSource::SetDataSet(TDataSet* dataSet)
     }
     emit dataSetChanged(dataSet);
 }
+
+TKR_DataLink::TKR_DataLink(QObject* control, THandlers handlers)
+    : m_control(control), m_handlers(std::move(handlers))
+{}
+
+TKR_DataLink::~TKR_DataLink()
+{
+    Disconnect();
+    QObject::disconnect(m_sourceConnection);
+}
+
+void TKR_DataLink::SetDataSource(TKR_DataSource* dataSource)
+{
+    if (m_dataSource == dataSource) return;
+    QObject::disconnect(m_sourceConnection);
+    m_dataSource = dataSource;
+    if (dataSource) {
+        m_sourceConnection =
+            QObject::connect(dataSource, &TKR_DataSource::dataSetChanged, m_control,
+                             [this](TDataSet* dataSet) { Bind(dataSet); });
+    }
+    Bind(dataSource ? dataSource->DataSet() : nullptr);
+}
+
+void TKR_DataLink::Bind(TDataSet* dataSet)
+{
+    Disconnect();
+    m_dataSet = dataSet;
+    if (dataSet) {
+        const auto weiter = [this](auto signal, const std::function<void()>& handler) {
+            if (handler)
+                m_dataSetConnections << QObject::connect(m_dataSet, signal, m_control, handler);
+        };
+        weiter(&TDataSet::activeChanged, m_handlers.ActiveChanged);
+        weiter(&TDataSet::dataChanged, m_handlers.DataChanged);
+        weiter(&TDataSet::currentChanged, m_handlers.CurrentChanged);
+        weiter(&TDataSet::layoutChanged, m_handlers.LayoutChanged);
+    }
+    if (m_handlers.Bound) m_handlers.Bound();
+}
+
+void TKR_DataLink::Disconnect()
+{
+    for (const auto& connection : std::as_const(m_dataSetConnections))
+        QObject::disconnect(connection);
+    m_dataSetConnections.clear();
+}

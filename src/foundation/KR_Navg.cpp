@@ -177,7 +177,16 @@ int TKR_NavButtons::Count() const
 
 // --- TKR_DBNavigator ---
 
-TKR_DBNavigator::TKR_DBNavigator(QWidget* parent) : QWidget(parent)
+TKR_DBNavigator::TKR_DBNavigator(QWidget* parent)
+    : QWidget(parent), m_link(this, {.Bound =
+                                         [this] {
+                                             m_bookmark = TBookmark();
+                                             UpdateButtons();
+                                         },
+                                     .ActiveChanged = [this] { UpdateButtons(); },
+                                     .DataChanged = [this] { UpdateButtons(); },
+                                     .CurrentChanged = [this] { UpdateButtons(); },
+                                     .LayoutChanged = [this] { UpdateButtons(); }})
 {
     for (int i = 0; i < NavigateBtnCount; ++i) {
         const auto kind = TKR_NavigateBtn(i);
@@ -192,12 +201,7 @@ TKR_DBNavigator::TKR_DBNavigator(QWidget* parent) : QWidget(parent)
     UpdateButtons();
 }
 
-TKR_DBNavigator::~TKR_DBNavigator()
-{
-    for (const auto& connection : std::as_const(m_dataSetConnections))
-        disconnect(connection);
-    disconnect(m_sourceConnection);
-}
+TKR_DBNavigator::~TKR_DBNavigator() = default;
 
 QAbstractButton* TKR_DBNavigator::Button(TKR_NavigateBtn button) const
 {
@@ -206,32 +210,7 @@ QAbstractButton* TKR_DBNavigator::Button(TKR_NavigateBtn button) const
 
 void TKR_DBNavigator::SetDataSource(TKR_DataSource* dataSource)
 {
-    if (m_dataSource == dataSource) return;
-    disconnect(m_sourceConnection);
-    m_dataSource = dataSource;
-    if (dataSource) {
-        m_sourceConnection = connect(dataSource, &TKR_DataSource::dataSetChanged, this,
-                                     [this](TDataSet* dataSet) { BindDataSet(dataSet); });
-    }
-    BindDataSet(dataSource ? dataSource->DataSet() : nullptr);
-}
-
-void TKR_DBNavigator::BindDataSet(TDataSet* dataSet)
-{
-    for (const auto& connection : std::as_const(m_dataSetConnections))
-        disconnect(connection);
-    m_dataSetConnections.clear();
-    m_dataSet = dataSet;
-    m_bookmark = TBookmark();
-    if (dataSet) {
-        for (auto signal : {&TDataSet::dataChanged, &TDataSet::layoutChanged})
-            m_dataSetConnections << connect(dataSet, signal, this, [this] { UpdateButtons(); });
-        m_dataSetConnections << connect(dataSet, &TDataSet::activeChanged, this,
-                                        [this] { UpdateButtons(); });
-        m_dataSetConnections << connect(dataSet, &TDataSet::currentChanged, this,
-                                        [this] { UpdateButtons(); });
-    }
-    UpdateButtons();
+    m_link.SetDataSource(dataSource);
 }
 
 void TKR_DBNavigator::SetKRGrid(TKR_DBGrid* grid)
@@ -310,11 +289,11 @@ void TKR_DBNavigator::LayoutButtons()
 
 void TKR_DBNavigator::UpdateButtons()
 {
-    const bool active = m_dataSet && m_dataSet->Active();
-    const bool up = active && !m_dataSet->Bof();
-    const bool down = active && !m_dataSet->Eof();
+    const bool active = DataSet() && DataSet()->Active();
+    const bool up = active && !DataSet()->Bof();
+    const bool down = active && !DataSet()->Eof();
     // A bookmark of an earlier opening (or of a record now outside the set) leads nowhere.
-    const bool canGo = active && m_dataSet->BookmarkValid(m_bookmark);
+    const bool canGo = active && DataSet()->BookmarkValid(m_bookmark);
     for (TKR_NavButton* button : m_buttons) {
         bool enabled = false;
         switch (button->Kind()) {
@@ -344,9 +323,9 @@ void TKR_DBNavigator::UpdateButtons()
 
 void TKR_DBNavigator::BtnClick(TKR_NavigateBtn button)
 {
-    if (m_dataSet && m_dataSet->Active()) {
+    if (DataSet() && DataSet()->Active()) {
         if (m_grid) m_pageSize = std::max(1, m_grid->RowCount() - 1);
-        TDataSet& dataSet = *m_dataSet;
+        TDataSet& dataSet = *DataSet();
         switch (button) {
         case TKR_NavigateBtn::First:
             dataSet.First();

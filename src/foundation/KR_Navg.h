@@ -74,9 +74,9 @@ public:
     explicit TKR_DBNavigator(QWidget* parent = nullptr);
     ~TKR_DBNavigator() override;
 
-    TKR_DataSource* DataSource() const { return m_dataSource; }
+    TKR_DataSource* DataSource() const { return m_link.DataSource(); }
     void SetDataSource(TKR_DataSource* dataSource);
-    TDataSet* DataSet() const { return m_dataSet; }
+    TDataSet* DataSet() const { return m_link.DataSet(); }
 
     TKR_DBGrid* KRGrid() const { return m_grid; }
     void SetKRGrid(TKR_DBGrid* grid);
@@ -122,7 +122,6 @@ protected:
 private:
     friend class TKR_NavButton;
 
-    void BindDataSet(TDataSet* dataSet);
     void LayoutButtons();
     void ButtonClicked(TKR_NavigateBtn button);
     void ButtonPressed(TKR_NavigateBtn button);
@@ -130,15 +129,12 @@ private:
     void RepaintButtons();
 
     std::array<TKR_NavButton*, NavigateBtnCount> m_buttons{};
-    QPointer<TKR_DataSource> m_dataSource;
-    QPointer<TDataSet> m_dataSet;
     QPointer<TKR_DBGrid> m_grid;
-    QList<QMetaObject::Connection> m_dataSetConnections;
-    QMetaObject::Connection m_sourceConnection;
     TKR_NavButtons m_visibleButtons = TKR_NavButtons::Default();
     QStringList m_hints;
     bool m_confirmDelete = true;
     int m_pageSize = DefaultPageSize;
     TBookmark m_bookmark;
     TKR_NavigateBtn m_focusedButton = TKR_NavigateBtn::First;
+    TKR_DataLink m_link;
 };

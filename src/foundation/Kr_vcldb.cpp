@@ -312,7 +312,16 @@ void TKR_ExportSystem::EndLine()
 
 TKR_DBGrid::TKR_DBGrid(QWidget* parent)
     : QTableView(parent), m_model(new TKR_DBGridModel(this)),
-      m_recordBar(new QScrollBar(Qt::Vertical)), m_fixedColor(DelphiColor(clBtnFace)), m_marks(this)
+      m_recordBar(new QScrollBar(Qt::Vertical)), m_fixedColor(DelphiColor(clBtnFace)),
+      m_marks(this), m_link(this, {.Bound =
+                                       [this] {
+                                           ClearRange();
+                                           DataSetDataChanged();
+                                       },
+                                   .ActiveChanged = [this] { DataSetActiveChanged(); },
+                                   .DataChanged = [this] { DataSetDataChanged(); },
+                                   .CurrentChanged = [this] { DataSetCurrentChanged(); },
+                                   .LayoutChanged = [this] { DataSetLayoutChanged(); }})
 {
     setHorizontalHeader(new TKR_DBGridHeader(Qt::Horizontal, this));
     setVerticalHeader(new TKR_DBGridHeader(Qt::Vertical, this));
@@ -352,58 +361,32 @@ TKR_DBGrid::TKR_DBGrid(QWidget* parent)
     SyncRecordBar();
 }
 
-TKR_DBGrid::~TKR_DBGrid()
+TKR_DBGrid::~TKR_DBGrid() = default;
+
+TKR_DataSource* TKR_DBGrid::DataSource() const
 {
-    for (const auto& connection : std::as_const(m_dataSetConnections))
-        disconnect(connection);
-    disconnect(m_sourceConnection);
+    return m_link.DataSource();
 }
 
 TDataSet* TKR_DBGrid::DataSet() const
 {
-    return m_dataSet;
+    return m_link.DataSet();
 }
 
 int TKR_DBGrid::RecNo() const
 {
-    return DataSetRecNo(m_dataSet);
+    return DataSetRecNo(DataSet());
 }
 
 void TKR_DBGrid::SetDataSource(TKR_DataSource* dataSource)
 {
-    if (m_dataSource == dataSource) return;
-    disconnect(m_sourceConnection);
-    m_dataSource = dataSource;
-    if (dataSource) {
-        m_sourceConnection = connect(dataSource, &TKR_DataSource::dataSetChanged, this,
-                                     [this](TDataSet* dataSet) { BindDataSet(dataSet); });
-    }
-    BindDataSet(dataSource ? dataSource->DataSet() : nullptr);
-}
-
-void TKR_DBGrid::BindDataSet(TDataSet* dataSet)
-{
-    for (const auto& connection : std::as_const(m_dataSetConnections))
-        disconnect(connection);
-    m_dataSetConnections.clear();
-    m_dataSet = dataSet;
-    ClearRange();
-    if (dataSet) {
-        m_dataSetConnections << connect(dataSet, &TDataSet::activeChanged, this, [this] {
-            DataSetActiveChanged();
-        }) << connect(dataSet, &TDataSet::dataChanged, this, [this] {
-            DataSetDataChanged();
-        }) << connect(dataSet, &TDataSet::currentChanged, this, [this] {
-            DataSetCurrentChanged();
-        }) << connect(dataSet, &TDataSet::layoutChanged, this, [this] { DataSetLayoutChanged(); });
-    }
-    DataSetDataChanged();
+    m_link.SetDataSource(dataSource);
 }
 
 void TKR_DBGrid::DataSetActiveChanged()
 {
     // A closed set has no fields left to read; opening is followed by dataChanged.
-    if (!m_dataSet || !m_dataSet->Active()) DataSetDataChanged();
+    if (!DataSet() || !DataSet()->Active()) DataSetDataChanged();
 }
 
 void TKR_DBGrid::DataSetDataChanged()
@@ -435,7 +418,7 @@ void TKR_DBGrid::ResetRows()
 {
     const int column = CurrentColumn();
     m_syncing = true;
-    m_model->Reset(m_dataSet);
+    m_model->Reset(DataSet());
     m_syncing = false;
     ForgetMarkCache();
     ApplyColumnWidths();
@@ -462,9 +445,9 @@ void TKR_DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& p
 {
     QTableView::currentChanged(current, previous);
     verticalHeader()->viewport()->update();
-    if (m_syncing || !current.isValid() || !m_dataSet || !m_dataSet->Active()) return;
+    if (m_syncing || !current.isValid() || !DataSet() || !DataSet()->Active()) return;
     const int recNo = current.row() + 1;
-    if (m_dataSet->RecNo() == recNo) return;
+    if (DataSet()->RecNo() == recNo) return;
     m_syncing = true;
     Navigate([recNo](TDataSet& dataSet) { dataSet.SetRecNo(recNo); });
     m_syncing = false;
@@ -496,9 +479,9 @@ void TKR_DBGrid::SetCurrentColumn(int column)
 
 void TKR_DBGrid::Navigate(const std::function<void(TDataSet&)>& move)
 {
-    if (!m_dataSet || !m_dataSet->Active()) return;
+    if (!DataSet() || !DataSet()->Active()) return;
     try {
-        move(*m_dataSet);
+        move(*DataSet());
     } catch (const EDatabaseError& error) {
         ShowDatabaseError(error);
     }
@@ -641,10 +624,10 @@ void TKR_DBGrid::ForgetMarkCache() const
 
 bool TKR_DBGrid::RecordMarked(int recNo) const
 {
-    if (m_marks.Count() == 0 || !m_dataSet || recNo < 1) return false;
-    const TField* key = m_dataSet->FindField(m_keyFieldName);
+    if (m_marks.Count() == 0 || !DataSet() || recNo < 1) return false;
+    const TField* key = DataSet()->FindField(m_keyFieldName);
     if (!key) return false;
-    const TDataSet::TRecordView view(*m_dataSet, recNo);
+    const TDataSet::TRecordView view(*DataSet(), recNo);
     int value = 0;
     try {
         value = key->AsInteger();
@@ -691,7 +674,7 @@ void TKR_DBGrid::PaintCell(QPainter& painter, const QRect& rect, const QModelInd
     painter.setBrush(brush);
     painter.setPen(pen);
     if (field && recNo > 0) {
-        const TDataSet::TRecordView view(*m_dataSet, recNo);
+        const TDataSet::TRecordView view(*DataSet(), recNo);
         const QString upperName = UpperCase(field->FieldName());
         const auto custom = std::find_if(m_painters.begin(), m_painters.end(), [&](const auto& p) {
             return p.FieldName == upperName && p.Owner;
@@ -775,10 +758,10 @@ bool TKR_DBGrid::InactiveMdiChild() const
 void TKR_DBGrid::UpdateStatus()
 {
     // While code walks the set the grid is suspended; it reports once the walk is over.
-    if (InactiveMdiChild() || (m_dataSet && m_dataSet->ControlsDisabled())) return;
+    if (InactiveMdiChild() || (DataSet() && DataSet()->ControlsDisabled())) return;
     const int recNo = RecNo();
-    if (m_dataSet && m_dataSet->Active() && m_statusLabel && hasFocus()) {
-        QString text = QStringLiteral("%1 / %2").arg(recNo).arg(m_dataSet->RecordCount());
+    if (DataSet() && DataSet()->Active() && m_statusLabel && hasFocus()) {
+        QString text = QStringLiteral("%1 / %2").arg(recNo).arg(DataSet()->RecordCount());
         bool bold = true;
         if (m_rangeStart > 0)
             text += QStringLiteral(" / (%1:?)").arg(m_rangeStart);
@@ -803,7 +786,7 @@ void TKR_DBGrid::AfterNavigate() {}
 
 int TKR_DBGrid::FieldInteger(const QString& name) const
 {
-    const TField* field = m_dataSet ? m_dataSet->FindField(name) : nullptr;
+    const TField* field = DataSet() ? DataSet()->FindField(name) : nullptr;
     if (!field) return 0;
     try {
         return field->AsInteger();
@@ -823,14 +806,14 @@ void TKR_DBGrid::ToggleMark()
     if (recNo == 0) return;
     // Without a key field every record would carry the key 0 and a second mark would remove
     // the first; the record number tells the marks apart instead.
-    const bool keyed = m_dataSet->FindField(m_keyFieldName) != nullptr;
+    const bool keyed = DataSet()->FindField(m_keyFieldName) != nullptr;
     const int key = KeyValueOfCurrent();
     const int index = keyed ? m_marks.FindKey(key) : m_marks.FindRecNo(recNo);
     if (index > 0)
         m_marks.RemoveMark(index);
     else
         m_marks.AddMark(key, FieldInteger(QStringLiteral("SyncID")), recNo,
-                        m_dataSet->GetBookmark());
+                        DataSet()->GetBookmark());
     Repaint();
     UpdateStatus();
 }
@@ -854,20 +837,20 @@ void TKR_DBGrid::MarkAll()
     if (RecNo() == 0) return;
     const TKR_Hourglass hourglass;
     const int row = CurrentRow();
-    const TBookmark back = m_dataSet->GetBookmark();
-    m_dataSet->DisableControls();
+    const TBookmark back = DataSet()->GetBookmark();
+    DataSet()->DisableControls();
     try {
         m_marks.ClearMarks();
-        m_dataSet->First();
+        DataSet()->First();
         do {
             m_marks.AddMark(KeyValueOfCurrent(), FieldInteger(QStringLiteral("SyncID")), RecNo(),
-                            m_dataSet->GetBookmark());
-            m_dataSet->Next();
-        } while (!m_dataSet->Eof());
-        m_dataSet->GotoBookmark(back);
+                            DataSet()->GetBookmark());
+            DataSet()->Next();
+        } while (!DataSet()->Eof());
+        DataSet()->GotoBookmark(back);
     } catch (const EDatabaseError&) {
     }
-    m_dataSet->EnableControls();
+    DataSet()->EnableControls();
     RestoreRow(row);
     Repaint();
     UpdateStatus();
@@ -885,7 +868,7 @@ void TKR_DBGrid::MarkRange(bool mark)
     if (recNo == 0) return;
     if (m_rangeStart == 0) {
         m_rangeStart = recNo;
-        m_rangeBookmark = m_dataSet->GetBookmark();
+        m_rangeBookmark = DataSet()->GetBookmark();
         UpdateStatus();
         return;
     }
@@ -913,30 +896,30 @@ void TKR_DBGrid::ReplaceRange(bool mark, int from, int to, int startRecNo)
 {
     const TKR_Hourglass hourglass;
     const int row = CurrentRow();
-    const TBookmark back = m_dataSet->GetBookmark();
-    m_dataSet->DisableControls();
+    const TBookmark back = DataSet()->GetBookmark();
+    DataSet()->DisableControls();
     for (int i = m_marks.Count(); i >= 1; --i) {
         const int marked = m_marks.DataAt(i)->RecNo;
         if (marked >= from && marked <= to) m_marks.RemoveMark(i);
     }
     if (mark) {
         try {
-            if (startRecNo != from) m_dataSet->SetRecNo(from);
+            if (startRecNo != from) DataSet()->SetRecNo(from);
             while (RecNo() <= to) {
                 m_marks.AddMark(KeyValueOfCurrent(), FieldInteger(QStringLiteral("SyncID")),
-                                RecNo(), m_dataSet->GetBookmark());
-                m_dataSet->Next();
-                if (m_dataSet->Eof()) break;
+                                RecNo(), DataSet()->GetBookmark());
+                DataSet()->Next();
+                if (DataSet()->Eof()) break;
             }
         } catch (const EDatabaseError&) {
             // A record that cannot be reached ends the range here.
         }
     }
     try {
-        m_dataSet->GotoBookmark(back);
+        DataSet()->GotoBookmark(back);
     } catch (const EDatabaseError&) {
     }
-    m_dataSet->EnableControls();
+    DataSet()->EnableControls();
     RestoreRow(row);
     Repaint();
 }
@@ -945,31 +928,31 @@ void TKR_DBGrid::ReplaceRange(bool mark, int from, int to, int startRecNo)
 
 void TKR_DBGrid::CopyRows()
 {
-    if (!m_dataSet || !m_dataSet->Active()) return;
+    if (!DataSet() || !DataSet()->Active()) return;
     const TKR_Hourglass hourglass;
-    TKR_ExportSystem exporter(m_dataSet, nullptr);
+    TKR_ExportSystem exporter(DataSet(), nullptr);
     const int row = CurrentRow();
-    const TBookmark back = m_dataSet->GetBookmark();
-    m_dataSet->DisableControls();
+    const TBookmark back = DataSet()->GetBookmark();
+    DataSet()->DisableControls();
     try {
         exporter.Start(std::max(1, m_marks.Count()), SetupBlock.CopyWithTitles);
         if (m_marks.Count() == 0) {
-            if (!m_dataSet->IsEmpty()) exporter.WriteRecord();
+            if (!DataSet()->IsEmpty()) exporter.WriteRecord();
         } else {
             for (const TKR_Mark* marked : m_marks) {
                 // A mark whose record the set no longer shows is left out, not the copy.
-                if (!m_dataSet->BookmarkValid(marked->Bookmark)) continue;
-                m_dataSet->GotoBookmark(marked->Bookmark);
+                if (!DataSet()->BookmarkValid(marked->Bookmark)) continue;
+                DataSet()->GotoBookmark(marked->Bookmark);
                 exporter.WriteRecord();
             }
         }
         QGuiApplication::clipboard()->setText(exporter.Text());
         if (SetupBlock.ClearMarksAfterCopy) ClearAllMarks();
-        if (!back.IsNull()) m_dataSet->GotoBookmark(back);
+        if (!back.IsNull()) DataSet()->GotoBookmark(back);
     } catch (const EDatabaseError&) {
     } catch (const std::exception&) {
     }
-    m_dataSet->EnableControls();
+    DataSet()->EnableControls();
     RestoreRow(row);
     Repaint();
     UpdateStatus();
@@ -1021,7 +1004,7 @@ void TKR_DBGrid::updateGeometries()
 void TKR_DBGrid::SyncRecordBar()
 {
     const QSignalBlocker blocker(m_recordBar);
-    const int count = m_dataSet && m_dataSet->Active() ? m_dataSet->RecordCount() : 0;
+    const int count = DataSet() && DataSet()->Active() ? DataSet()->RecordCount() : 0;
     m_recordBar->setRange(count > 0 ? 1 : 0, count);
     m_recordBar->setPageStep(std::max(1, RowCount() - 1));
     m_recordBar->setValue(RecNo());
@@ -1079,7 +1062,7 @@ void TKR_DBGrid::wheelEvent(QWheelEvent* event)
 void TKR_DBGrid::resizeEvent(QResizeEvent* event)
 {
     QTableView::resizeEvent(event);
-    if (m_dataSet && m_dataSet->ControlsDisabled()) return;
+    if (DataSet() && DataSet()->ControlsDisabled()) return;
     if (currentIndex().isValid()) scrollTo(currentIndex(), QAbstractItemView::EnsureVisible);
     SyncRecordBar();
     PlaceProgress();
@@ -1119,7 +1102,7 @@ void TKR_DBGrid::keyboardSearch(const QString&)
 
 void TKR_DBGrid::SearchHotKey(QChar key)
 {
-    auto* table = qobject_cast<TTable*>(m_dataSet.data());
+    auto* table = qobject_cast<TTable*>(DataSet());
     if (!table || !table->Active()) return;
     try {
         table->FindNearest({QString(UpCaseChar(key))});

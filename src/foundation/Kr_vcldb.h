@@ -125,7 +125,7 @@ public:
     explicit TKR_DBGrid(QWidget* parent = nullptr);
     ~TKR_DBGrid() override;
 
-    TKR_DataSource* DataSource() const { return m_dataSource; }
+    TKR_DataSource* DataSource() const;
     void SetDataSource(TKR_DataSource* dataSource);
     TDataSet* DataSet() const;
     // The record number (DataSetRecNo) of the grid's data set; 0 without one.
@@ -257,7 +257,6 @@ private:
         QPointer<QObject> Owner;
     };
 
-    void BindDataSet(TDataSet* dataSet);
     void DataSetActiveChanged();
     void DataSetDataChanged();
     void DataSetCurrentChanged();
@@ -279,10 +278,6 @@ private:
     void SearchHotKey(QChar key);
     TField* FieldOfColumn(int column) const;
 
-    QPointer<TKR_DataSource> m_dataSource;
-    QPointer<TDataSet> m_dataSet;
-    QList<QMetaObject::Connection> m_dataSetConnections;
-    QMetaObject::Connection m_sourceConnection;
     TKR_DBGridModel* m_model;
     QScrollBar* m_recordBar;
 
@@ -297,6 +292,7 @@ private:
     QPointer<QLabel> m_statusLabel;
 
     TKR_BookmarkListe m_marks;
+    TKR_DataLink m_link;
     mutable int m_lastCheckedKey = 0;
     mutable bool m_lastCheckedValid = false;
     mutable bool m_lastCheckedMarked = false;
