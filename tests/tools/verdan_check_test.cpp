@@ -1,93 +1,15 @@
+#include "VerdanCheckFixture.h"
 #include "data/Verdan_Benutzerdatenbank.h"
 #include "key/Verdan_Definition.h"
-#include "platform/DatabaseBuilder.h"
-#include "support/TestTabellen.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
 
-const QVariant Blank;
-
-struct TLauf
-{
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-TLauf VerdanCheck(const QStringList& argumente)
-{
-    QProcess prozess;
-    prozess.start(VERDAN_BINARY_DIR "/bin/verdan-check", argumente);
-    EXPECT_TRUE(prozess.waitForStarted()) << prozess.errorString().toStdString();
-    EXPECT_TRUE(prozess.waitForFinished(60000));
-    return {prozess.exitCode(), QString::fromUtf8(prozess.readAllStandardOutput()),
-            QString::fromUtf8(prozess.readAllStandardError())};
-}
-
-// One table of a data directory in memory, so that a test can break it before it is written.
-struct TTabelle
-{
-    TTableDef Def;
-    QList<QVariantList> Zeilen;
-
-    int Spalte(const QString& name) const
-    {
-        for (int i = 0; i < Def.Columns.size(); ++i) {
-            if (Def.Columns[i].Name == name) return i;
-        }
-        ADD_FAILURE() << "no column " << name.toStdString() << " in " << Def.Name.toStdString();
-        return -1;
-    }
-    void AddSpalte(const QString& name, const QString& typ)
-    {
-        for (const TColumnDef& spalte : Def.Columns) {
-            if (spalte.Name == name) return;
-        }
-        TColumnDef def;
-        def.Name = name;
-        EXPECT_TRUE(ParseParadoxType(typ, def)) << typ.toStdString();
-        Def.Columns << def;
-        for (QVariantList& zeile : Zeilen)
-            zeile << Blank;
-    }
-    void Setze(int zeile, const QString& spalte, const QVariant& wert)
-    {
-        Zeilen[zeile][Spalte(spalte)] = wert;
-    }
-    void EntferneSpalte(const QString& name)
-    {
-        const int i = Spalte(name);
-        Def.Columns.removeAt(i);
-        for (QVariantList& zeile : Zeilen)
-            zeile.removeAt(i);
-    }
-    void SetzeTyp(const QString& spalte, const QString& typ)
-    {
-        EXPECT_TRUE(ParseParadoxType(typ, Def.Columns[Spalte(spalte)]));
-    }
-    void EntferneIndex(const QString& name)
-    {
-        Def.Indexes.removeIf([&](const TIndexDef& index) { return index.Name == name; });
-    }
-};
-
-using TDaten = std::map<QString, TTabelle>;
-
-TTabelle& NeueTabelle(TDaten& daten, const QString& name,
-                      std::initializer_list<TestTabellen::TSpalte> spalten,
-                      const QStringList& primaer, const QList<TIndexDef>& indexe = {})
-{
-    TTabelle& tabelle = daten[name];
-    tabelle.Def = TestTabellen::Tabelle(name, spalten, primaer, indexe);
-    return tabelle;
-}
+using namespace VerdanCheckTests;
 
 // A key table with the columns its key reads and one row that holds, per criterion, the
 // first item's code (or "*" for a criterion without items).
@@ -130,10 +52,7 @@ TDaten SaubereDaten()
     TDaten daten;
     auto katalog = ErstelleKatalog(QDir::tempPath() + "/verdan-check-kein-verzeichnis");
 
-    TTabelle& items = NeueTabelle(
-        daten, "KAT_Items",
-        {{"Schluessel", "I"}, {"Spalte", "A40"}, {"Nr", "I"}, {"Code", "A3"}, {"Text", "A120"}},
-        {"Schluessel", "Spalte", "Nr"});
+    TTabelle& items = Itemtabelle(daten);
     for (int n = 7; n <= 59; ++n) {
         for (TKR_DatenBankFeld* basis : *katalog->GruppeNr(n)) {
             auto* feld = dynamic_cast<TVerdan_DatenBankFeld*>(basis);
@@ -245,24 +164,6 @@ TDaten SaubereDaten()
     return daten;
 }
 
-void Schreibe(const TDaten& daten, const QString& dir)
-{
-    QDir().mkpath(dir);
-    TDatabaseBuilder builder(dir + "/tables.sqlite");
-    for (const auto& [name, tabelle] : daten) {
-        builder.CreateTable(tabelle.Def);
-        for (const QVariantList& zeile : tabelle.Zeilen)
-            builder.AddRow(name, zeile);
-    }
-    builder.Finish();
-}
-
-void Bildtabellen(TDaten& daten)
-{
-    for (const TTableDef& tabelle : TestTabellen::Bildindex())
-        daten[tabelle.Name].Def = tabelle;
-}
-
 class VerdanCheckTest : public ::testing::Test
 {
 protected:
@@ -272,21 +173,17 @@ protected:
 
 TEST_F(VerdanCheckTest, ACleanDirectoryPassesWithNotesForTheMissingPictures)
 {
-    Schreibe(SaubereDaten(), Dir());
-    const TLauf lauf = VerdanCheck({Dir()});
+    const TLauf lauf = Pruefe(SaubereDaten());
     EXPECT_EQ(lauf.ExitCode, 0) << lauf.Out.toStdString();
-    const QString erwartet = "note: KRS_Rix: missing; the criteria are shown without drawings\n"
-                             "note: KRS_R2i: missing; the criteria are shown without drawings\n"
-                             "note: KRS_R3i: missing; the criteria are shown without drawings\n"
-                             "verdan-check: no faults, 3 note(s) in " +
-                             Dir() + " (61 keys, 114 rows read)\n";
-    EXPECT_EQ(lauf.Out.toStdString(), erwartet.toStdString());
+    EXPECT_EQ(lauf.Out.toStdString(),
+              "note: KRS_Rix: missing; the criteria are shown without drawings\n"
+              "note: KRS_R2i: missing; the criteria are shown without drawings\n"
+              "note: KRS_R3i: missing; the criteria are shown without drawings\n"
+              "verdan-check: no faults, 3 note(s) in DIR (61 keys, 114 rows read)\n");
 
     TDaten mitBildern = SaubereDaten();
     Bildtabellen(mitBildern);
-    QTemporaryDir anderes;
-    Schreibe(mitBildern, anderes.path());
-    const TLauf bilder = VerdanCheck({anderes.path()});
+    const TLauf bilder = Pruefe(mitBildern);
     EXPECT_EQ(bilder.ExitCode, 0) << bilder.Out.toStdString();
     EXPECT_TRUE(bilder.Out.startsWith("verdan-check: no faults, 0 note(s)"))
         << bilder.Out.toStdString();
@@ -374,9 +271,7 @@ TEST_F(VerdanCheckTest, EachFaultIsOneLineWithTableRowAndColumn)
     for (const Fall& fall : faelle) {
         TDaten daten = SaubereDaten();
         fall.Breche(daten);
-        QTemporaryDir temp;
-        Schreibe(daten, temp.path());
-        const TLauf lauf = VerdanCheck({temp.path()});
+        const TLauf lauf = Pruefe(daten);
         EXPECT_EQ(lauf.ExitCode, 1) << fall.Was;
         EXPECT_TRUE(lauf.Out.split('\n').contains(fall.Befund)) << fall.Was << "\n"
                                                                 << lauf.Out.toStdString();

@@ -18,8 +18,8 @@
 // So fix a row b of B to keep; a criterion where b holds a code may be ticked with that code,
 // one where b holds "*" with any item, one where b is blank or holds no item not at all (it
 // matches no tick). A row of A drops when some ticked criterion holds neither the ticked
-// value nor "*" in it. A pair is noted when either taxon cannot be told from the other: a
-// user with that one in hand is always left with both.
+// value nor "*" in it. A taxon that cannot be told from another is noted: a user with it in
+// hand is always left with the other too.
 
 namespace {
 
@@ -166,6 +166,72 @@ bool HatTrennbareSpalten(TVerdan_KriterienGruppe& gruppe, const TTableInfo* info
     return spalte >= 0 && info->Columns[spalte].Type == TFieldType::String;
 }
 
+// untrennbar[i][j]: every choice of values that keeps taxon i keeps taxon j too.
+using TMatrix = std::vector<std::vector<bool>>;
+
+TMatrix Untrennbarkeit(const QList<TTaxon>& taxa, const QList<TKriteriumMitItems>& kriterien)
+{
+    const auto n = static_cast<std::size_t>(taxa.size());
+    TMatrix untrennbar(n, std::vector<bool>(n, true));
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < n; ++j) {
+            if (i != j) untrennbar[i][j] = !Trennbar(taxa[i], taxa[j], kriterien);
+        }
+    }
+    return untrennbar;
+}
+
+// The connected groups of taxa that keep each other, each in the order of the names, the
+// groups in the order of their first names. The relation is transitive, so these are exactly
+// the sets of taxa no choice tells apart; were the rule ever to miss a pair, a group would
+// still hold together what belongs together.
+std::vector<std::vector<std::size_t>> Gruppen(const TMatrix& untrennbar)
+{
+    const std::size_t n = untrennbar.size();
+    std::vector<bool> vergeben(n, false);
+    std::vector<std::vector<std::size_t>> gruppen;
+    for (std::size_t start = 0; start < n; ++start) {
+        if (vergeben[start]) continue;
+        vergeben[start] = true;
+        std::vector<std::size_t> gruppe;
+        std::vector<std::size_t> offen{start};
+        while (!offen.empty()) {
+            const std::size_t i = offen.back();
+            offen.pop_back();
+            gruppe.push_back(i);
+            for (std::size_t j = 0; j < n; ++j) {
+                if (!vergeben[j] && untrennbar[i][j] && untrennbar[j][i]) {
+                    vergeben[j] = true;
+                    offen.push_back(j);
+                }
+            }
+        }
+        std::sort(gruppe.begin(), gruppe.end());
+        gruppen.push_back(std::move(gruppe));
+    }
+    return gruppen;
+}
+
+// The taxa outside the group that every choice keeping any member of it keeps too.
+std::vector<std::size_t> Begleiter(const TMatrix& untrennbar,
+                                   const std::vector<std::size_t>& gruppe)
+{
+    std::vector<std::size_t> begleiter;
+    for (std::size_t j = 0; j < untrennbar.size(); ++j) {
+        const auto behaelt = [&](std::size_t i) { return i != j && untrennbar[i][j]; };
+        if (std::all_of(gruppe.cbegin(), gruppe.cend(), behaelt)) begleiter.push_back(j);
+    }
+    return begleiter;
+}
+
+QString Namen(const QList<TTaxon>& taxa, const std::vector<std::size_t>& auswahl)
+{
+    QStringList zitiert;
+    for (const std::size_t i : auswahl)
+        zitiert << QLatin1Char('"') + taxa[static_cast<qsizetype>(i)].Name + QLatin1Char('"');
+    return zitiert.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 void TDatenpruefung::PruefeTrennbarkeit()
@@ -186,24 +252,20 @@ void TDatenpruefung::PruefeTrennbarkeit(TVerdan_KriterienGruppe& gruppe, const T
     } catch (const EDatabaseError&) {
         return; // the row check has reported the table already
     }
-    const auto zitiert = [](const TTaxon& t) -> QString {
-        return QLatin1Char('"') + t.Name + QLatin1Char('"');
-    };
-    for (int i = 0; i < taxa.size(); ++i) {
-        for (int j = i + 1; j < taxa.size(); ++j) {
-            const TTaxon& a = taxa[i];
-            const TTaxon& b = taxa[j];
-            const bool aOhneB = Trennbar(a, b, kriterien);
-            const bool bOhneA = Trennbar(b, a, kriterien);
-            if (!aOhneB && !bOhneA)
-                Hinweis(info.Name, QStringLiteral("no choice of values tells %1 and %2 apart")
-                                       .arg(zitiert(a), zitiert(b)));
-            else if (!aOhneB)
-                Hinweis(info.Name, QStringLiteral("no choice of values keeps %1 without %2")
-                                       .arg(zitiert(a), zitiert(b)));
-            else if (!bOhneA)
-                Hinweis(info.Name, QStringLiteral("no choice of values keeps %1 without %2")
-                                       .arg(zitiert(b), zitiert(a)));
-        }
+    // "Every choice that keeps A keeps B" is a preorder; noted per pair, a key of many "*"
+    // codings buries everything else under hundreds of notes. So one note names each set of
+    // taxa no choice tells apart, and one note per group names the taxa that always come
+    // along with it. The second stays a note of its own rather than folded into the first:
+    // it answers what a user holding one of the group is always left with, group by group,
+    // and the wide coding a maintainer narrows may be on either side.
+    const TMatrix untrennbar = Untrennbarkeit(taxa, kriterien);
+    for (const std::vector<std::size_t>& gruppe : Gruppen(untrennbar)) {
+        if (gruppe.size() > 1)
+            Hinweis(info.Name,
+                    QStringLiteral("no choice of values tells apart %1").arg(Namen(taxa, gruppe)));
+        const std::vector<std::size_t> begleiter = Begleiter(untrennbar, gruppe);
+        if (!begleiter.empty())
+            Hinweis(info.Name, QStringLiteral("every choice of values that keeps %1 keeps %2 too")
+                                   .arg(Namen(taxa, gruppe), Namen(taxa, begleiter)));
     }
 }
