@@ -10,12 +10,6 @@
 
 namespace {
 
-double Glatt(double x)
-{
-    x = std::clamp(x, 0.0, 1.0);
-    return x * x * (3 - 2 * x);
-}
-
 double Bruch(double x)
 {
     return x - std::floor(x);

@@ -299,31 +299,38 @@ void ZygomorpheBlueteVorn(TZeichner& z, QPointF m, double r, const QColor& farbe
     if (achse) z.Strichlinie({m.x(), m.y() - r * 1.1}, {m.x(), m.y() + r * 1.15}, Farbe::Akzent);
 }
 
-void Schmetterlingsbluete(TZeichner& z, QPointF b, double g, const QColor& farbe)
+TSchmetterlingsteile Schmetterlingsteile(QPointF b, double g)
 {
     auto p = [&](double dx, double dy) { return QPointF(b.x() + dx * g, b.y() - dy * g); };
-    QPainterPath fahne(p(0.05, 0.2));
-    fahne.cubicTo(p(-0.2, 0.55), p(-0.05, 1.0), p(0.25, 0.98));
-    fahne.cubicTo(p(0.48, 0.95), p(0.45, 0.55), p(0.25, 0.2));
-    fahne.closeSubpath();
-    QPainterPath fluegel(p(0.15, 0.28));
-    fluegel.cubicTo(p(0.3, 0.62), p(0.7, 0.55), p(0.86, 0.4));
-    fluegel.cubicTo(p(0.84, 0.22), p(0.5, 0.2), p(0.2, 0.2));
-    fluegel.closeSubpath();
-    QPainterPath schiffchen(p(0.18, 0.18));
-    schiffchen.cubicTo(p(0.45, 0.12), p(0.85, 0.1), p(0.98, 0.34));
-    schiffchen.cubicTo(p(0.8, 0.3), p(0.5, 0.3), p(0.22, 0.3));
-    schiffchen.closeSubpath();
-    QPainterPath kelch(p(0.0, 0.08));
-    kelch.lineTo(p(0.28, 0.12));
-    kelch.lineTo(p(0.36, 0.2));
-    kelch.lineTo(p(0.24, 0.26));
-    kelch.lineTo(p(0.02, 0.22));
-    kelch.closeSubpath();
-    z.Flaeche(fahne, farbe);
-    z.Flaeche(schiffchen, farbe.darker(108));
-    z.Flaeche(fluegel, farbe.lighter(104));
-    z.Flaeche(kelch, Farbe::Kelch);
+    TSchmetterlingsteile t;
+    t.Fahne.moveTo(p(0.05, 0.2));
+    t.Fahne.cubicTo(p(-0.2, 0.55), p(-0.05, 1.0), p(0.25, 0.98));
+    t.Fahne.cubicTo(p(0.48, 0.95), p(0.45, 0.55), p(0.25, 0.2));
+    t.Fahne.closeSubpath();
+    t.Fluegel.moveTo(p(0.15, 0.28));
+    t.Fluegel.cubicTo(p(0.3, 0.62), p(0.7, 0.55), p(0.86, 0.4));
+    t.Fluegel.cubicTo(p(0.84, 0.22), p(0.5, 0.2), p(0.2, 0.2));
+    t.Fluegel.closeSubpath();
+    t.Schiffchen.moveTo(p(0.18, 0.18));
+    t.Schiffchen.cubicTo(p(0.45, 0.12), p(0.85, 0.1), p(0.98, 0.34));
+    t.Schiffchen.cubicTo(p(0.8, 0.3), p(0.5, 0.3), p(0.22, 0.3));
+    t.Schiffchen.closeSubpath();
+    t.Kelch.moveTo(p(0.0, 0.08));
+    t.Kelch.lineTo(p(0.28, 0.12));
+    t.Kelch.lineTo(p(0.36, 0.2));
+    t.Kelch.lineTo(p(0.24, 0.26));
+    t.Kelch.lineTo(p(0.02, 0.22));
+    t.Kelch.closeSubpath();
+    return t;
+}
+
+void Schmetterlingsbluete(TZeichner& z, QPointF b, double g, const QColor& farbe)
+{
+    const TSchmetterlingsteile t = Schmetterlingsteile(b, g);
+    z.Flaeche(t.Fahne, farbe);
+    z.Flaeche(t.Schiffchen, farbe.darker(108));
+    z.Flaeche(t.Fluegel, farbe.lighter(104));
+    z.Flaeche(t.Kelch, Farbe::Kelch);
 }
 
 void BluetenLaengsschnitt(TZeichner& z, double boden, const TSchnitt& s)

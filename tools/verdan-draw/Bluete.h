@@ -59,6 +59,12 @@ void Lippenbluete(TZeichner& z, QPointF basis, double groesse, const QColor& far
 void ZygomorpheBlueteVorn(TZeichner& z, QPointF mitte, double r, const QColor& farbe, bool achse);
 // The pea flower from the side: standard, wing, keel.
 void Schmetterlingsbluete(TZeichner& z, QPointF basis, double groesse, const QColor& farbe);
+// Its outlines, for pictures that colour the parts apart.
+struct TSchmetterlingsteile
+{
+    QPainterPath Fahne, Fluegel, Schiffchen, Kelch;
+};
+TSchmetterlingsteile Schmetterlingsteile(QPointF basis, double groesse);
 
 // Ovary positions of a flower cut lengthwise.
 enum class TStellung

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double MitteX = TZeichner::Breite / 2;
-
 const QColor Sporangium{0x9a, 0x62, 0x2e};
 const QColor Indusium{0xf1, 0xe8, 0xcf};
 const QColor Stengelgruen{0x9c, 0xc9, 0x7a};
@@ -28,16 +26,6 @@ TBlatt Fiederchen()
 {
     TBlatt b{TBlattform::Lanzettlich, 300, 178, TRand::Gekerbt, TNervatur::Fieder};
     return b;
-}
-
-void Rahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    zeichne();
-    m.restore();
 }
 
 void Krummstab(TZeichner& z, QPointF fuss, QPointF kopf, double r)

@@ -6,24 +6,11 @@
 
 namespace {
 
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
-
 const QColor Rot{0xd3, 0x33, 0x27};
 const QColor Fruchtfleisch{0xf6, 0xb4, 0xa6};
 const QColor Stein{0xef, 0xe0, 0xbb};
 const QColor Nussbraun{0xa8, 0x74, 0x3e};
 const QColor Dunkelblau{0x3a, 0x3f, 0x6e};
-
-void ImRahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    zeichne();
-    m.restore();
-}
 
 void Same(TZeichner& z, QPointF p, double r, const QColor& farbe = Farbe::Samen)
 {
@@ -62,7 +49,7 @@ void Balg(TZeichner& z, bool fleischig)
     for (int i = 0; i < 3; ++i) {
         if (fleischig && i != 1) continue;
         const bool offen = !fleischig && i == 1;
-        ImRahmen(z, boden, winkel[i], [&] {
+        Rahmen(z, boden, winkel[i], [&] {
             const double l = fleischig ? 178 : 165, b = fleischig ? 132 : 58;
             z.Flaeche(Schote(l, b, 8), fuellung);
             if (fleischig)
@@ -90,8 +77,8 @@ void Huelse(TZeichner& z)
     z.Linie({14, 236}, an, TStrich::Achse);
     for (double w : {-70.0, 40.0})
         z.Linie(an, Weiter(an, w, 14), TStrich::Normal, Farbe::Kelch.darker(140));
-    ImRahmen(z, an, 12, [&] { z.Flaeche(Schote(250, 62, -6), Farbe::Frucht.lighter(106)); });
-    ImRahmen(z, an, -20, [&] {
+    Rahmen(z, an, 12, [&] { z.Flaeche(Schote(250, 62, -6), Farbe::Frucht.lighter(106)); });
+    Rahmen(z, an, -20, [&] {
         z.Flaeche(Schote(250, 62, 6), Farbe::Frucht);
         QPainterPath innen({12, 2});
         innen.cubicTo(60, -22, 190, -22, 236, -4);
@@ -195,7 +182,7 @@ void Nuesschen(TZeichner& z)
         }
     }
     if (!z.Gross()) return;
-    ImRahmen(z, {270, 140}, -70, [&] {
+    Rahmen(z, {270, 140}, -70, [&] {
         QPainterPath n({0, 0});
         n.cubicTo(10, -26, 50, -24, 58, -6);
         n.lineTo(72, -14);
@@ -288,7 +275,7 @@ void Schote(TZeichner& z)
     QPainterPath rechts;
     rechts.addRoundedRect(QRectF(x + 1, 38, 13, 222), 6, 6);
     z.Flaeche(rechts, Farbe::Frucht);
-    ImRahmen(z, {x - 14, 258}, -118, [&] {
+    Rahmen(z, {x - 14, 258}, -118, [&] {
         QPainterPath klappe;
         klappe.addRoundedRect(QRectF(0, -12, 214, 24), 12, 12);
         z.Flaeche(klappe, Farbe::Frucht);
@@ -331,7 +318,7 @@ void Spaltfrucht(TZeichner& z)
     z.Linie({x, 230}, {x + 5, 62}, TStrich::Normal);
     for (double s : {-1.0, 1.0}) {
         const QPointF oben(x + s * 6, 64);
-        ImRahmen(z, oben, 90 + s * 24, [&] {
+        Rahmen(z, oben, 90 + s * 24, [&] {
             QPainterPath teil({0, 0});
             teil.cubicTo(20, s * 30, 130, s * 30, 170, s * 6);
             teil.cubicTo(130, -s * 4, 20, -s * 4, 0, 0);
@@ -346,7 +333,7 @@ void Spaltfrucht(TZeichner& z)
     const QPointF m(246, 210);
     z.Linie({246, Unten}, m, TStrich::Normal);
     for (double s : {-1.0, 1.0}) {
-        ImRahmen(z, m, -90 + s * 32, [&] {
+        Rahmen(z, m, -90 + s * 32, [&] {
             QPainterPath fluegel({0, 0});
             fluegel.cubicTo(34, s * 6, 88, s * 18, 96, s * 2);
             fluegel.cubicTo(88, -s * 22, 34, -s * 20, 0, -s * 6);
@@ -368,7 +355,7 @@ void Klausen(TZeichner& z)
     }
     for (int i = 0; i < 4; ++i) {
         const double w = 45 + 90.0 * i;
-        ImRahmen(z, Weiter(m, w, 34), w, [&] {
+        Rahmen(z, Weiter(m, w, 34), w, [&] {
             z.Ellipse({0, 0}, 28, 21, Nussbraun);
             z.Kurve({-20, -6}, {0, -14}, {20, -6}, TStrich::Fein);
         });
@@ -387,7 +374,7 @@ void Beere(TZeichner& z)
     const QPointF samen[] = {{-34, -20}, {30, -30}, {-10, 30}, {44, 22},
                              {-48, 26},  {6, -52},  {12, 4}};
     for (QPointF s : samen)
-        ImRahmen(z, m + s, s.x() * 3, [&] {
+        Rahmen(z, m + s, s.x() * 3, [&] {
             z.Ellipse({0, 0}, z.Gr(9, 12), z.Gr(6, 8), QColor(0xf3, 0xe6, 0xc3), TStrich::Fein);
         });
 }

@@ -7,34 +7,9 @@
 
 namespace {
 
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
-
 double BlR(const TZeichner& z)
 {
     return z.Gr(9, 14);
-}
-
-// A rounded outline through points (quadratic curves through the midpoints).
-QPainterPath Rund(const QPolygonF& punkte)
-{
-    const int n = punkte.size();
-    QPainterPath pfad(Mitte(punkte[n - 1], punkte[0]));
-    for (int i = 0; i < n; ++i)
-        pfad.quadTo(punkte[i], Mitte(punkte[i], punkte[(i + 1) % n]));
-    pfad.closeSubpath();
-    return pfad;
-}
-
-// Draws inside a local frame: origin at p, x along winkel.
-void ImRahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    zeichne();
-    m.restore();
 }
 
 void Stiel(TZeichner& z, double bis)
@@ -119,7 +94,7 @@ void Baum(TZeichner& z, QPointF fuss, double hoehe)
         krone << QPointF(x + std::cos(qDegreesToRadians(phi)) * r * 1.05,
                          y - hoehe * 0.68 + std::sin(qDegreesToRadians(phi)) * r * 0.85);
     }
-    z.Flaeche(Rund(krone), QColor(0x9f, 0xcf, 0x7c));
+    z.Flaeche(Gerundet(krone), QColor(0x9f, 0xcf, 0x7c));
     z.Flaeche(stamm, Farbe::Holz);
 }
 
@@ -132,9 +107,21 @@ void Strauch(TZeichner& z, QPointF fuss, double hoehe)
         krone << QPointF(fuss.x() + std::cos(qDegreesToRadians(phi)) * r * 1.3,
                          fuss.y() - hoehe * 0.25 + std::sin(qDegreesToRadians(phi)) * r * 1.3);
     }
-    z.Flaeche(Rund(krone), QColor(0x9f, 0xcf, 0x7c));
+    z.Flaeche(Gerundet(krone), QColor(0x9f, 0xcf, 0x7c));
     for (double w : {-125.0, -105.0, -90.0, -75.0, -55.0})
         z.Linie(fuss, Weiter(fuss, w, hoehe * 0.55), TStrich::Stark, Farbe::Holz);
+}
+
+void AbgebrochenerStengel(TZeichner& z)
+{
+    z.Linie({MitteX, Unten}, {MitteX, 120}, TStrich::Stark, QColor(0x4a, 0x7d, 0x3a));
+    Laubblatt(z, {MitteX, 236}, -30, 96);
+    QPainterPath kante({MitteX - 9, 122});
+    kante.lineTo(MitteX - 4, 108);
+    kante.lineTo(MitteX + 1, 116);
+    kante.lineTo(MitteX + 6, 104);
+    kante.lineTo(MitteX + 9, 122);
+    z.Umriss(kante);
 }
 
 void Blattstellung(TZeichner& z, TBlattstellung stellung, double x0, double x1)
@@ -275,7 +262,7 @@ void Pappus(TZeichner& z, QPointF fuss, double hoehe, bool gefiedert)
 void Zapfen(TZeichner& z, QPointF mitte, double laenge, double breite, double winkel, bool holzig)
 {
     // In the frame the cone points up (-y), broadest near its base.
-    ImRahmen(z, mitte, winkel + 90, [&] {
+    Rahmen(z, mitte, winkel + 90, [&] {
         QPolygonF umriss;
         for (int i = 0; i < 48; ++i) {
             const double t = 2 * M_PI * i / 48;
@@ -284,14 +271,14 @@ void Zapfen(TZeichner& z, QPointF mitte, double laenge, double breite, double wi
             umriss << QPointF(std::sin(t) * breite / 2 * form, y);
         }
         const QColor fuellung = holzig ? QColor(0xb8, 0x8a, 0x55) : QColor(0xb9, 0xd4, 0x8a);
-        Schuppen(z, Rund(umriss), std::max(breite / 4.5, z.Gr(12, 22)), fuellung, holzig);
+        Schuppen(z, Gerundet(umriss), std::max(breite / 4.5, z.Gr(12, 22)), fuellung, holzig);
     });
 }
 
 void Kaetzchen(TZeichner& z, QPointF ansatz, double laenge, double breite, double winkel,
                const QColor& farbe)
 {
-    ImRahmen(z, ansatz, winkel - 90, [&] {
+    Rahmen(z, ansatz, winkel - 90, [&] {
         QPainterPath walze;
         walze.addRoundedRect(QRectF(-breite / 2, 0, breite, laenge), breite / 2, breite / 2);
         Schuppen(z, walze, std::max(breite / 3.2, z.Gr(9, 16)), farbe, false);

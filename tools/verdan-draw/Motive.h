@@ -17,6 +17,9 @@ void Kraut(TZeichner& z, QPointF fuss, double hoehe, bool bluete = true,
            const QColor& farbe = Bluetenfarbe::Gelb);
 void Baum(TZeichner& z, QPointF fuss, double hoehe);
 void Strauch(TZeichner& z, QPointF fuss, double hoehe);
+// A leafy stem broken off at the top, its jagged edge at about y 104 to 122 (where latex
+// wells up).
+void AbgebrochenerStengel(TZeichner& z);
 
 enum class TBlattstellung
 {

@@ -4,6 +4,7 @@
 #include "Farne.h"
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <cmath>
@@ -11,12 +12,6 @@
 namespace {
 
 constexpr int Farnpflanzen = 2;
-constexpr double MitteX = TZeichner::Breite / 2;
-
-QString T(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 void Wasserfarn(TZeichner& z)
 {

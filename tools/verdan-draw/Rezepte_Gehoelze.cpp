@@ -3,6 +3,7 @@
 
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <algorithm>
@@ -21,32 +22,12 @@ constexpr int Quercus = 49;
 constexpr int Rosa = 53;
 constexpr int Salix = 56;
 constexpr int Sorbus = 57;
-constexpr int Glossar = 61;
 
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
-
-const QColor Druese{0xe3, 0xb2, 0x3a};
 const QColor Rinde{0x8a, 0x6a, 0x48};
 const QColor Nadelgruen{0x5e, 0x94, 0x52};
 const QColor Filz{0xf4, 0xf3, 0xec};
 const QColor Silber{0xe2, 0xe8, 0xe2};
 const QColor Rostrot{0xb0, 0x5a, 0x2a};
-
-QString T(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-void Rahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    zeichne();
-    m.restore();
-}
 
 // Draws with the canvas enlarged by faktor around the point fix (close-ups of margins and bases).
 void Vergroessert(TZeichner& z, QPointF fix, double faktor, const std::function<void()>& zeichne)
@@ -65,21 +46,6 @@ double Zufall(int i, int j)
 {
     const double s = std::sin(i * 12.9898 + j * 78.233) * 43758.5453;
     return s - std::floor(s);
-}
-
-QPainterPath Polygonpfad(const QPolygonF& punkte)
-{
-    QPainterPath p;
-    p.addPolygon(punkte);
-    p.closeSubpath();
-    return p;
-}
-
-QPainterPath Ellipsenpfad(QPointF m, double rx, double ry)
-{
-    QPainterPath p;
-    p.addEllipse(m, rx, ry);
-    return p;
 }
 
 // ---- Hairs ------------------------------------------------------------------------------------
@@ -124,12 +90,12 @@ void Haarmarke(TZeichner& z, QPointF p, THaar art, double groesse, int i, int j)
             z.Linie(p, Weiter(p, dreh + 60.0 * k, groesse * 0.55), TStrich::Fein);
         break;
     case THaar::Druesen:
-        z.Kreis(p, groesse * 0.28, Druese, TStrich::Fein);
+        z.Kreis(p, groesse * 0.28, Farbe::Druese, TStrich::Fein);
         break;
     case THaar::Stieldruesen: {
         const QPointF kopf = Weiter(p, -90 + (dreh - 180) * 0.2, groesse * 0.7);
         z.Linie(p, kopf, TStrich::Fein);
-        z.Kreis(kopf, groesse * 0.26, Druese, TStrich::Fein);
+        z.Kreis(kopf, groesse * 0.26, Farbe::Druese, TStrich::Fein);
         break;
     }
     }
@@ -174,7 +140,7 @@ void Randbesatz(TZeichner& z, const QPainterPath& flaeche, double abstand, doubl
         const QPointF aussen = p + nrm * laenge;
         if (art == THaar::Stieldruesen) {
             z.Linie(p, aussen, TStrich::Fein, farbe);
-            z.Kreis(aussen, z.Gr(2.6, 4), Druese, TStrich::Fein);
+            z.Kreis(aussen, z.Gr(2.6, 4), Farbe::Druese, TStrich::Fein);
         } else {
             z.Kurve(p, p + nrm * laenge * 0.6 + QPointF(nrm.y(), -nrm.x()) * laenge * 0.2, aussen,
                     TStrich::Fein, farbe);
@@ -190,11 +156,6 @@ TBlatt Blatt(TBlattform form, double l, double b, TRand rand = TRand::Ganz,
     TBlatt blatt{form, l, b, rand, nerven};
     blatt.Stiel = stiel;
     return blatt;
-}
-
-TRezept Blattbild(TBlatt blatt)
-{
-    return [blatt](TZeichner& z) { GrossesBlatt(z, blatt); };
 }
 
 // A leaf seen as the key describes its surface: colour, side veins, hairs over the blade,
@@ -592,24 +553,10 @@ TRezept Schmetterlingsfarbe(QColor fahne, QColor unten = QColor())
         Schmetterlingsbluete(z, b, g, fahne);
         if (!unten.isValid()) return;
         // Wings and keel in a colour of their own, drawn again over the flower.
-        auto p = [&](double dx, double dy) { return QPointF(b.x() + dx * g, b.y() - dy * g); };
-        QPainterPath fluegel(p(0.15, 0.28));
-        fluegel.cubicTo(p(0.3, 0.62), p(0.7, 0.55), p(0.86, 0.4));
-        fluegel.cubicTo(p(0.84, 0.22), p(0.5, 0.2), p(0.2, 0.2));
-        fluegel.closeSubpath();
-        QPainterPath schiffchen(p(0.18, 0.18));
-        schiffchen.cubicTo(p(0.45, 0.12), p(0.85, 0.1), p(0.98, 0.34));
-        schiffchen.cubicTo(p(0.8, 0.3), p(0.5, 0.3), p(0.22, 0.3));
-        schiffchen.closeSubpath();
-        z.Flaeche(schiffchen, unten.darker(108));
-        z.Flaeche(fluegel, unten);
-        QPainterPath kelch(p(0.0, 0.08));
-        kelch.lineTo(p(0.28, 0.12));
-        kelch.lineTo(p(0.36, 0.2));
-        kelch.lineTo(p(0.24, 0.26));
-        kelch.lineTo(p(0.02, 0.22));
-        kelch.closeSubpath();
-        z.Flaeche(kelch, Farbe::Kelch);
+        const TSchmetterlingsteile teile = Schmetterlingsteile(b, g);
+        z.Flaeche(teile.Schiffchen, unten.darker(108));
+        z.Flaeche(teile.Fluegel, unten);
+        z.Flaeche(teile.Kelch, Farbe::Kelch);
     };
 }
 
@@ -1500,7 +1447,7 @@ void Blattgrund(TZeichner& z, TBlatt b, char druesen)
         break;
     case 'b':
         for (double s : {-1.0, 1.0})
-            z.Kreis(grund + QPointF(s * z.Gr(14, 18), -z.Gr(4, 6)), z.Gr(7, 10), Druese);
+            z.Kreis(grund + QPointF(s * z.Gr(14, 18), -z.Gr(4, 6)), z.Gr(7, 10), Farbe::Druese);
         break;
     default:
         break;
@@ -2389,7 +2336,7 @@ void Hagebutte(TZeichner& z, QPointF hals, double hoehe, const THagebutte& h)
             for (double s : {-1.0, 1.0}) {
                 const QPointF p(x + s * 2, unten + h.Stiel * t);
                 z.Linie(p, p + QPointF(s * z.Gr(9, 12), -z.Gr(3, 5)), TStrich::Fein);
-                z.Kreis(p + QPointF(s * z.Gr(9, 12), -z.Gr(3, 5)), z.Gr(2.5, 4), Druese,
+                z.Kreis(p + QPointF(s * z.Gr(9, 12), -z.Gr(3, 5)), z.Gr(2.5, 4), Farbe::Druese,
                         TStrich::Fein);
             }
     if (h.Hochblaetter)
@@ -2443,14 +2390,14 @@ void Hagebutte(TZeichner& z, QPointF hals, double hoehe, const THagebutte& h)
     switch (h.Griffel) {
     case 's':
         z.Linie({x, y + dy}, {x, y + dy - hoehe * 0.5}, TStrich::Stark);
-        z.Kreis({x, y + dy - hoehe * 0.5}, z.Gr(5, 7), Druese, TStrich::Fein);
+        z.Kreis({x, y + dy - hoehe * 0.5}, z.Gr(5, 7), Farbe::Druese, TStrich::Fein);
         break;
     case 'l':
         for (int i = -2; i <= 2; ++i)
             z.Kurve({x + i * 2.0, y + dy}, {x + i * 1.0, y + dy - hoehe * 0.25},
                     {x + i * 3.0, y + dy - hoehe * 0.4}, TStrich::Normal);
         for (int i = -2; i <= 2; ++i)
-            z.Kreis({x + i * 3.0, y + dy - hoehe * 0.4}, z.Gr(3, 4), Druese, TStrich::Fein);
+            z.Kreis({x + i * 3.0, y + dy - hoehe * 0.4}, z.Gr(3, 4), Farbe::Druese, TStrich::Fein);
         break;
     case 'w': {
         const QPointF k(x, y + dy - hoehe * 0.05);
@@ -2463,7 +2410,7 @@ void Hagebutte(TZeichner& z, QPointF hals, double hoehe, const THagebutte& h)
     }
     case 'b':
         for (int i = -3; i <= 3; ++i)
-            z.Kreis({x + i * breite * 0.035, y + dy - hoehe * 0.04}, z.Gr(4, 5.5), Druese,
+            z.Kreis({x + i * breite * 0.035, y + dy - hoehe * 0.04}, z.Gr(4, 5.5), Farbe::Druese,
                     TStrich::Fein);
         break;
     default:
@@ -2502,7 +2449,7 @@ void Griffelkanal(TZeichner& z, bool weit)
     const double r = weit ? 44 : 14;
     z.Kreis(m, r, QColor(0x5a, 0x3a, 0x20));
     for (int i = 0; i < 7; ++i)
-        z.Kreis(Weiter(m, i * 360.0 / 7, r * 0.5), weit ? 8 : 4, Druese, TStrich::Fein);
+        z.Kreis(Weiter(m, i * 360.0 / 7, r * 0.5), weit ? 8 : 4, Farbe::Druese, TStrich::Fein);
 }
 
 void Kelchform(TZeichner& z, bool fiederspaltig)

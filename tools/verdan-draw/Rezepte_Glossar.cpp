@@ -4,6 +4,7 @@
 #include "Farne.h"
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <cmath>
@@ -11,45 +12,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int Glossar = 61;
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
-
-const QColor Hervor = Farbe::AkzentFlaeche;
-
-void Rahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    zeichne();
-    m.restore();
-}
-
-// The whole picture of another recipe shrunk into a part of the canvas.
-void Verkleinert(TZeichner& z, QRectF ziel, const TRezept& rezept)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(ziel.topLeft());
-    m.scale(ziel.width() / TZeichner::Breite, ziel.height() / TZeichner::Hoehe);
-    rezept(z);
-    m.restore();
-}
-
-QPainterPath Ellipsenpfad(QPointF m, double rx, double ry)
-{
-    QPainterPath p;
-    p.addEllipse(m, rx, ry);
-    return p;
-}
-
-TRezept Blattbild(TBlatt blatt)
-{
-    return [blatt](TZeichner& z) { GrossesBlatt(z, blatt); };
-}
 
 TBlatt Blattform(TBlattform form, double l, double b, TRand rand = TRand::Ganz,
                  TNervatur nerven = TNervatur::Fieder, double stiel = 34)
@@ -538,7 +500,7 @@ void BlattscheideBild(TZeichner& z, bool haeutchen, bool oehrchen)
         ligula.lineTo(x + 10, y - 20);
         ligula.lineTo(x + 12, y - 4);
         ligula.closeSubpath();
-        z.Flaeche(ligula, Hervor, TStrich::Normal, Farbe::Akzent);
+        z.Flaeche(ligula, Farbe::AkzentFlaeche, TStrich::Normal, Farbe::Akzent);
     }
     if (oehrchen)
         for (double s : {-1.0, 1.0}) {
@@ -546,7 +508,7 @@ void BlattscheideBild(TZeichner& z, bool haeutchen, bool oehrchen)
             ohr.cubicTo(x + s * 26, y - 8, x + s * 22, y - 26, x - s * 2, y - 18);
             ohr.cubicTo(x + s * 14, y - 14, x + s * 12, y - 8, x + s * 8, y - 6);
             ohr.closeSubpath();
-            z.Flaeche(ohr, Hervor, TStrich::Normal, Farbe::Akzent);
+            z.Flaeche(ohr, Farbe::AkzentFlaeche, TStrich::Normal, Farbe::Akzent);
         }
     if (!z.Gross()) return;
     if (!haeutchen && !oehrchen) {
@@ -576,7 +538,7 @@ void TragblattBild(TZeichner& z)
     const double x = 110;
     z.Linie({x, Unten}, {x, 10}, TStrich::Achse);
     TBlatt trag{TBlattform::Lanzettlich, 150, 50, TRand::Ganz, TNervatur::Fieder};
-    trag.Fuellung = Hervor;
+    trag.Fuellung = Farbe::AkzentFlaeche;
     trag.Linie = Farbe::Akzent;
     trag.Stiel = 8;
     ZeichneBlatt(z, {x, 200}, -20, trag);
@@ -590,7 +552,7 @@ void HuelleGlossar(TZeichner& z)
     z.Linie({MitteX, Unten}, punkt, TStrich::Achse);
     for (double w : {30.0, 60.0, 90.0, 120.0, 150.0}) {
         TBlatt b{TBlattform::Lineal, 44, 9, TRand::Ganz, TNervatur::Keine};
-        b.Fuellung = Hervor;
+        b.Fuellung = Farbe::AkzentFlaeche;
         b.Linie = Farbe::Akzent;
         ZeichneBlatt(z, punkt, w, b);
     }
@@ -599,7 +561,7 @@ void HuelleGlossar(TZeichner& z)
         z.Linie(punkt, d, TStrich::Normal);
         for (double w : {60.0, 90.0, 120.0}) {
             TBlatt b{TBlattform::Lineal, 18, 5, TRand::Ganz, TNervatur::Keine};
-            b.Fuellung = Hervor;
+            b.Fuellung = Farbe::AkzentFlaeche;
             b.Linie = Farbe::Akzent;
             ZeichneBlatt(z, d, w, b);
         }
@@ -665,7 +627,7 @@ void Herablaufend(TZeichner& z)
     fluegel.lineTo(x, 270);
     fluegel.lineTo(x, 124);
     fluegel.closeSubpath();
-    z.Flaeche(fluegel, Hervor, TStrich::Normal, Farbe::Akzent);
+    z.Flaeche(fluegel, Farbe::AkzentFlaeche, TStrich::Normal, Farbe::Akzent);
 }
 
 void Schildfoermig(TZeichner& z)
@@ -771,7 +733,7 @@ void KelchGlossar(TZeichner& z)
         Kronblatt(z, b, w, 110, 56, Farbe::Bluete);
     for (double w : {-175.0, -5.0, 160.0, 20.0, 90.0}) {
         TBlatt k{TBlattform::Lanzettlich, 62, 24, TRand::Ganz, TNervatur::Mittelnerv};
-        k.Fuellung = Hervor;
+        k.Fuellung = Farbe::AkzentFlaeche;
         k.Linie = Farbe::Akzent;
         ZeichneBlatt(z, b, w, k);
     }
@@ -789,7 +751,7 @@ void KelchGlossar(TZeichner& z)
     }
     roehre.lineTo(x + 14, y);
     roehre.closeSubpath();
-    z.Flaeche(roehre, Hervor, TStrich::Normal, Farbe::Akzent);
+    z.Flaeche(roehre, Farbe::AkzentFlaeche, TStrich::Normal, Farbe::Akzent);
     z.Text({x, 282}, QStringLiteral("verwachsen"));
 }
 
@@ -826,7 +788,7 @@ void Aussenkelch(TZeichner& z)
         Kelchblatt(z, m, -90 + 72.0 * i, 98, 44);
     for (int i = 0; i < 5; ++i) {
         TBlatt b{TBlattform::Lanzettlich, 70, 22, TRand::Ganz, TNervatur::Mittelnerv};
-        b.Fuellung = Hervor;
+        b.Fuellung = Farbe::AkzentFlaeche;
         b.Linie = Farbe::Akzent;
         ZeichneBlatt(z, m, -90 + 72.0 * i + 36, b);
     }
@@ -936,7 +898,7 @@ void Nektarium(TZeichner& z)
     QPainterPath schuppe({MitteX - 22, 250});
     schuppe.quadTo(MitteX, 214, MitteX + 22, 250);
     schuppe.closeSubpath();
-    z.Flaeche(schuppe, Hervor, TStrich::Normal, Farbe::Akzent);
+    z.Flaeche(schuppe, Farbe::AkzentFlaeche, TStrich::Normal, Farbe::Akzent);
     z.Beschriftung({MitteX, 240}, {260, 230}, QStringLiteral("Nektargrube"));
 }
 
@@ -949,7 +911,7 @@ void Sporn(TZeichner& z)
     sporn.cubicTo(b.x() + 70, b.y() + 10, b.x() + 110, b.y() + 40, b.x() + 130, b.y() + 24);
     sporn.cubicTo(b.x() + 136, b.y() + 16, b.x() + 120, b.y() + 6, b.x() + 10, b.y() - 8);
     sporn.closeSubpath();
-    z.Flaeche(sporn, Hervor, TStrich::Normal, Farbe::Akzent);
+    z.Flaeche(sporn, Farbe::AkzentFlaeche, TStrich::Normal, Farbe::Akzent);
     for (double w : {-150.0, -120.0})
         Kronblatt(z, b, w, 100, 50, farbe);
     for (double w : {170.0, 200.0})
@@ -996,7 +958,7 @@ void Nagel(TZeichner& z)
         schuppe.lineTo(x + s * 12, 112);
         schuppe.lineTo(x + s * 18, 146);
         schuppe.closeSubpath();
-        z.Flaeche(schuppe, Hervor, TStrich::Normal, Farbe::Akzent);
+        z.Flaeche(schuppe, Farbe::AkzentFlaeche, TStrich::Normal, Farbe::Akzent);
     }
     z.Beschriftung({x + 8, 230}, {250, 240}, QStringLiteral("Nagel"));
     z.Beschriftung({x + 50, 80}, {270, 130}, QStringLiteral("Platte"));
@@ -1188,7 +1150,7 @@ void Spreublaetter(TZeichner& z)
         BlueteSeite(z, {x, y}, 60, TKronform::Roehre, Bluetenfarbe::Gelb, false);
         if (i < 4) {
             TBlatt spreu{TBlattform::Lanzettlich, 64, 9, TRand::Ganz, TNervatur::Keine};
-            spreu.Fuellung = Hervor;
+            spreu.Fuellung = Farbe::AkzentFlaeche;
             spreu.Linie = Farbe::Akzent;
             ZeichneBlatt(z, {x + 11, y + 2}, -90, spreu);
         }
@@ -1244,7 +1206,7 @@ void Spelzen(TZeichner& z, int hervor)
             Grasbluete(z, an, spelze, -90 + s * 52, 18);
             TBlatt vorspelze{TBlattform::Lanzettlich, spelze * 0.85, spelze * 0.28, TRand::Ganz,
                              TNervatur::Keine};
-            vorspelze.Fuellung = Hervor;
+            vorspelze.Fuellung = Farbe::AkzentFlaeche;
             vorspelze.Linie = Farbe::Akzent;
             ZeichneBlatt(z, an, -90 + s * 10, vorspelze);
             for (double k : {-0.06, 0.06})
@@ -1253,14 +1215,14 @@ void Spelzen(TZeichner& z, int hervor)
             return;
         }
         Grasbluete(z, an, spelze * (1 - 0.05 * i), -90 + s * 27, markiert ? 50 : 20,
-                   markiert ? Hervor : Farbe::Kelch);
+                   markiert ? Farbe::AkzentFlaeche : Farbe::Kelch);
     };
     const int markiert = hervor == 0 ? -1 : 1;
     for (int i = 3; i >= 0; --i)
         if (i != markiert) bluete(i, false);
     for (double s : {-1.0, 1.0})
         Grasbluete(z, fuss, spelze * (s < 0 ? 0.78 : 0.92), -90 + s * 24, 0,
-                   hervor == 0 ? Hervor : QColor(0xbf, 0xdc, 0x9a));
+                   hervor == 0 ? Farbe::AkzentFlaeche : QColor(0xbf, 0xdc, 0x9a));
     if (markiert >= 0) bluete(markiert, true);
 }
 
@@ -1463,21 +1425,6 @@ struct TSlot
     TRezept Rezept;
 };
 
-TRezept Stand(TBluetenstand art)
-{
-    return [art](TZeichner& z) { Bluetenstand(z, art); };
-}
-
-TRezept Fr(TFrucht art)
-{
-    return [art](TZeichner& z) { Frucht(z, art); };
-}
-
-TRezept Stellung(TBlattstellung art)
-{
-    return [art](TZeichner& z) { Blattstellung(z, art); };
-}
-
 TRezept Schnitt(TStellung stellung)
 {
     return [stellung](TZeichner& z) {
@@ -1537,35 +1484,35 @@ void RezepteGlossar(TRezeptTabelle& t)
         {2, 11, "rautenförmig (rhombisch)", Blattbild(Blattform(F::Raute, 220, 160))},
         {2, 12, "nadelförmig", Nadelblatt},
         {2, 13, "schuppenförmig", Schuppenblatt},
-        {3, 1, "wechselständig", Stellung(TBlattstellung::Wechsel)},
-        {3, 2, "zweizeilig", Stellung(TBlattstellung::Zweizeilig)},
-        {3, 3, "gegenständig", Stellung(TBlattstellung::Gegen)},
-        {3, 4, "kreuzgegenständig", Stellung(TBlattstellung::Kreuzgegen)},
-        {3, 5, "quirlständig", Stellung(TBlattstellung::Quirl)},
-        {3, 6, "grundständig", Stellung(TBlattstellung::Grund)},
+        {3, 1, "wechselständig", Blattstellungsbild(TBlattstellung::Wechsel)},
+        {3, 2, "zweizeilig", Blattstellungsbild(TBlattstellung::Zweizeilig)},
+        {3, 3, "gegenständig", Blattstellungsbild(TBlattstellung::Gegen)},
+        {3, 4, "kreuzgegenständig", Blattstellungsbild(TBlattstellung::Kreuzgegen)},
+        {3, 5, "quirlständig", Blattstellungsbild(TBlattstellung::Quirl)},
+        {3, 6, "grundständig", Blattstellungsbild(TBlattstellung::Grund)},
         {3, 7, "Kurztrieb", Kurztrieb},
-        {5, 1, "Ähre", Stand(TBluetenstand::Aehre)},
-        {5, 2, "Ährchen", Stand(TBluetenstand::Aehrchen)},
-        {5, 3, "Traube", Stand(TBluetenstand::Traube)},
-        {5, 4, "Rispe", Stand(TBluetenstand::Rispe)},
-        {5, 5, "Schirmrispe (Doldenrispe)", Stand(TBluetenstand::Schirmrispe)},
-        {5, 6, "Schirmtraube (Doldentraube)", Stand(TBluetenstand::Schirmtraube)},
-        {5, 7, "Dolde", Stand(TBluetenstand::Dolde)},
-        {5, 8, "Doppeldolde", Stand(TBluetenstand::Doppeldolde)},
-        {5, 9, "Köpfchen", Stand(TBluetenstand::Koepfchen)},
+        {5, 1, "Ähre", Bluetenstandbild(TBluetenstand::Aehre)},
+        {5, 2, "Ährchen", Bluetenstandbild(TBluetenstand::Aehrchen)},
+        {5, 3, "Traube", Bluetenstandbild(TBluetenstand::Traube)},
+        {5, 4, "Rispe", Bluetenstandbild(TBluetenstand::Rispe)},
+        {5, 5, "Schirmrispe (Doldenrispe)", Bluetenstandbild(TBluetenstand::Schirmrispe)},
+        {5, 6, "Schirmtraube (Doldentraube)", Bluetenstandbild(TBluetenstand::Schirmtraube)},
+        {5, 7, "Dolde", Bluetenstandbild(TBluetenstand::Dolde)},
+        {5, 8, "Doppeldolde", Bluetenstandbild(TBluetenstand::Doppeldolde)},
+        {5, 9, "Köpfchen", Bluetenstandbild(TBluetenstand::Koepfchen)},
         {5, 10, "Körbchen", KoerbchenSchnitt},
-        {5, 11, "Kolben", Stand(TBluetenstand::Kolben)},
+        {5, 11, "Kolben", Bluetenstandbild(TBluetenstand::Kolben)},
         {5, 12, "Kätzchen", KaetzchenGlossar},
-        {5, 13, "Wickel", Stand(TBluetenstand::Wickel)},
-        {5, 14, "Schraubel", Stand(TBluetenstand::Schraubel)},
-        {5, 15, "Dichasium", Stand(TBluetenstand::Dichasium)},
-        {5, 16, "Pleiochasium", Stand(TBluetenstand::Pleiochasium)},
-        {5, 17, "Cyathium", Stand(TBluetenstand::Cyathium)},
-        {5, 18, "Spirre", Stand(TBluetenstand::Spirre)},
+        {5, 13, "Wickel", Bluetenstandbild(TBluetenstand::Wickel)},
+        {5, 14, "Schraubel", Bluetenstandbild(TBluetenstand::Schraubel)},
+        {5, 15, "Dichasium", Bluetenstandbild(TBluetenstand::Dichasium)},
+        {5, 16, "Pleiochasium", Bluetenstandbild(TBluetenstand::Pleiochasium)},
+        {5, 17, "Cyathium", Bluetenstandbild(TBluetenstand::Cyathium)},
+        {5, 18, "Spirre", Bluetenstandbild(TBluetenstand::Spirre)},
         {5, 19, "Zapfen", ZapfenGlossar},
-        {5, 20, "Knäuel", Stand(TBluetenstand::Knaeuel)},
-        {5, 21, "Scheinquirl", Stand(TBluetenstand::Quirle)},
-        {5, 22, "Büschel", Stand(TBluetenstand::Bueschel)},
+        {5, 20, "Knäuel", Bluetenstandbild(TBluetenstand::Knaeuel)},
+        {5, 21, "Scheinquirl", Bluetenstandbild(TBluetenstand::Quirle)},
+        {5, 22, "Büschel", Bluetenstandbild(TBluetenstand::Bueschel)},
         {6, 1, "gelappt", Teilung(R::Gelappt)},
         {6, 2, "gespalten", Teilung(R::Gespalten)},
         {6, 3, "geteilt", Teilung(R::Geteilt)},
@@ -1605,7 +1552,7 @@ void RezepteGlossar(TRezeptTabelle& t)
              ZeichneBlatt(z, {96, 200}, -34, b);
              for (double w : {-90.0, 12.0}) {
                  TBlatt s{F::Eifoermig, 48, 26, R::Ganz, N::Mittelnerv};
-                 s.Fuellung = Hervor;
+                 s.Fuellung = Farbe::AkzentFlaeche;
                  s.Linie = Farbe::Akzent;
                  ZeichneBlatt(z, {100, 198}, w, s);
              }
@@ -1617,22 +1564,22 @@ void RezepteGlossar(TRezeptTabelle& t)
         {9, 6, "Ranke", Gefiedert(3, TFiederblatt::Ranke, false)},
         {9, 7, "Tragblatt", TragblattBild},
         {9, 8, "Hülle", HuelleGlossar},
-        {10, 1, "Balg", Fr(TFrucht::Balg)},
-        {10, 2, "Hülse", Fr(TFrucht::Huelse)},
-        {10, 3, "Gliederhülse", Fr(TFrucht::Gliederhuelse)},
-        {10, 4, "Schote", Fr(TFrucht::Schote)},
-        {10, 5, "Schötchen", Fr(TFrucht::Schoetchen)},
-        {10, 6, "Kapsel", Fr(TFrucht::Kapsel)},
-        {10, 7, "Nuss", Fr(TFrucht::Nuss)},
-        {10, 8, "Achäne", Fr(TFrucht::Achaene)},
-        {10, 9, "Karyopse (Caryopse)", Fr(TFrucht::Karyopse)},
-        {10, 10, "Klausenfrucht", Fr(TFrucht::Klausen)},
-        {10, 11, "Spaltfrucht", Fr(TFrucht::Spaltfrucht)},
-        {10, 12, "Beere", Fr(TFrucht::Beere)},
-        {10, 13, "Steinfrucht", Fr(TFrucht::Steinfrucht)},
-        {10, 14, "Sammelsteinfrucht", Fr(TFrucht::Sammelsteinfrucht)},
-        {10, 15, "Apfelfrucht", Fr(TFrucht::Apfel)},
-        {10, 16, "Hagebutte (Rosenfrucht)", Fr(TFrucht::Hagebutte)},
+        {10, 1, "Balg", Fruchtbild(TFrucht::Balg)},
+        {10, 2, "Hülse", Fruchtbild(TFrucht::Huelse)},
+        {10, 3, "Gliederhülse", Fruchtbild(TFrucht::Gliederhuelse)},
+        {10, 4, "Schote", Fruchtbild(TFrucht::Schote)},
+        {10, 5, "Schötchen", Fruchtbild(TFrucht::Schoetchen)},
+        {10, 6, "Kapsel", Fruchtbild(TFrucht::Kapsel)},
+        {10, 7, "Nuss", Fruchtbild(TFrucht::Nuss)},
+        {10, 8, "Achäne", Fruchtbild(TFrucht::Achaene)},
+        {10, 9, "Karyopse (Caryopse)", Fruchtbild(TFrucht::Karyopse)},
+        {10, 10, "Klausenfrucht", Fruchtbild(TFrucht::Klausen)},
+        {10, 11, "Spaltfrucht", Fruchtbild(TFrucht::Spaltfrucht)},
+        {10, 12, "Beere", Fruchtbild(TFrucht::Beere)},
+        {10, 13, "Steinfrucht", Fruchtbild(TFrucht::Steinfrucht)},
+        {10, 14, "Sammelsteinfrucht", Fruchtbild(TFrucht::Sammelsteinfrucht)},
+        {10, 15, "Apfelfrucht", Fruchtbild(TFrucht::Apfel)},
+        {10, 16, "Hagebutte (Rosenfrucht)", Fruchtbild(TFrucht::Hagebutte)},
         {11, 1, "oberständig", Schnitt(TStellung::Oberstaendig)},
         {11, 2, "mittelständig", Schnitt(TStellung::Mittelstaendig)},
         {11, 3, "unterständig", Schnitt(TStellung::Unterstaendig)},

@@ -3,6 +3,7 @@
 
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <cmath>
@@ -12,9 +13,6 @@
 
 namespace {
 
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
-
 const QColor Halmgruen(0xb5, 0xd6, 0x96);
 const QColor Schnittgruen(0xd6, 0xea, 0xba);
 const QColor Haut(0xf3, 0xee, 0xda); // membranous, scarious parts
@@ -23,48 +21,6 @@ const QColor Braun(0xa6, 0x7c, 0x52);
 const QColor Dunkelbraun(0x5a, 0x3c, 0x24);
 const QColor Pollen(0xee, 0xc8, 0x3a);
 const QColor Sklerenchym(0x4e, 0x6a, 0x2c);
-const QColor Hervor = Farbe::AkzentFlaeche;
-
-QString T(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-void Rahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    zeichne();
-    m.restore();
-}
-
-QPainterPath Vieleck(const QPolygonF& punkte)
-{
-    QPainterPath p;
-    p.addPolygon(punkte);
-    p.closeSubpath();
-    return p;
-}
-
-// A rounded closed outline through the midpoints of the corners given.
-QPainterPath Gerundet(const QPolygonF& punkte)
-{
-    const int n = punkte.size();
-    QPainterPath pfad(Mitte(punkte[n - 1], punkte[0]));
-    for (int i = 0; i < n; ++i)
-        pfad.quadTo(punkte[i], Mitte(punkte[i], punkte[(i + 1) % n]));
-    pfad.closeSubpath();
-    return pfad;
-}
-
-QPainterPath Oval(QPointF m, double rx, double ry)
-{
-    QPainterPath p;
-    p.addEllipse(m, rx, ry);
-    return p;
-}
 
 // A lens with sharp edges at the left and right.
 QPainterPath Linse(QPointF m, double rx, double ry)
@@ -76,15 +32,6 @@ QPainterPath Linse(QPointF m, double rx, double ry)
               m.y());
     p.closeSubpath();
     return p;
-}
-
-QPainterPath Skaliert(const QPainterPath& pfad, QPointF m, double f)
-{
-    QTransform t;
-    t.translate(m.x(), m.y());
-    t.scale(f, f);
-    t.translate(-m.x(), -m.y());
-    return t.map(pfad);
 }
 
 // Short hairs standing out of an outline.
@@ -171,7 +118,7 @@ QPainterPath QuerPfad(TQuer form, QPointF m, double r)
     case TQuer::Rund:
     case TQuer::Hohl:
     case TQuer::Markig:
-        return Oval(m, r, r);
+        return Ellipsenpfad(m, r, r);
     case TQuer::Zweikantig:
         return Linse(m, r * 1.1, r * 0.72);
     case TQuer::Zusammengedrueckt:
@@ -211,9 +158,9 @@ QPainterPath QuerPfad(TQuer form, QPointF m, double r)
         return p;
     }
     case TQuer::Faden:
-        return Oval(m, r * 0.32, r * 0.3);
+        return Ellipsenpfad(m, r * 0.32, r * 0.3);
     case TQuer::Schwert:
-        return Oval(m, r * 0.3, r);
+        return Ellipsenpfad(m, r * 0.3, r);
     case TQuer::Halbrund: {
         QPainterPath p({m.x() - r, m.y() - r * 0.25});
         p.cubicTo(m.x() - r, m.y() + r * 0.9, m.x() + r, m.y() + r * 0.9, m.x() + r,
@@ -631,7 +578,7 @@ void Aehrchen(TZeichner& z, QPointF fuss, double hoehe, const TAehrchen& a)
             achse.lineTo(ansatz(i));
         z.Umriss(achse, TStrich::Stark, Farbe::Akzent);
     }
-    const QColor hf = a.Hervor ? Hervor : Huellspelzengruen;
+    const QColor hf = a.Hervor ? Farbe::AkzentFlaeche : Huellspelzengruen;
     const QColor hl = a.Hervor ? Farbe::Akzent : Farbe::Linie;
     const double hh = hoehe * a.HuellLaenge;
     for (int k = 0; k < a.Huellspelzen; ++k) {
@@ -1343,7 +1290,7 @@ void Simse(TZeichner& z, QPointF p, double r, const QColor& farbe = SimseBraun)
     QPolygonF stern;
     for (int i = 0; i < 12; ++i)
         stern << Weiter(p, -90 + 30.0 * i, i % 2 ? r * 0.4 : r);
-    z.Flaeche(Vieleck(stern), farbe, TStrich::Fein);
+    z.Flaeche(Polygonpfad(stern), farbe, TStrich::Fein);
     z.Punkt(p, r * 0.28, QColor(0x6a, 0x50, 0x30));
 }
 
@@ -1926,7 +1873,7 @@ void RezepteGraeser(TRezeptTabelle& t)
                     QPolygonF h;
                     for (int i = 0; i < 6; ++i)
                         h << Weiter(p, 30 + 60.0 * i, 15);
-                    z.Flaeche(Vieleck(h), QColor(0xc9, 0xa8, 0x74), TStrich::Fein);
+                    z.Flaeche(Polygonpfad(h), QColor(0xc9, 0xa8, 0x74), TStrich::Fein);
                 }
             m.restore();
             z.Umriss(k);
@@ -2615,7 +2562,8 @@ void RezepteGraeser(TRezeptTabelle& t)
     for (const char* code : {"z", "r", "g"})
         setze("B-Scheiden", code, [c = code[0]](TZeichner& z) {
             const QPointF m(MitteX, 150);
-            const QPainterPath sch = c == 'z' ? Linse(m, 80, 120).toReversed() : Oval(m, 100, 100);
+            const QPainterPath sch =
+                c == 'z' ? Linse(m, 80, 120).toReversed() : Ellipsenpfad(m, 100, 100);
             if (c == 'z') {
                 QTransform t;
                 t.translate(m.x(), m.y());
@@ -2625,7 +2573,7 @@ void RezepteGraeser(TRezeptTabelle& t)
                 z.Flaeche(t.map(Linse(m, 100, 46)), Farbe::Weiss, TStrich::Fein);
             } else {
                 z.Flaeche(sch, Schnittgruen);
-                z.Flaeche(Oval(m, 84, 84), Farbe::Weiss, TStrich::Fein);
+                z.Flaeche(Ellipsenpfad(m, 84, 84), Farbe::Weiss, TStrich::Fein);
                 if (c == 'r')
                     for (int i = 0; i < 36; ++i) {
                         const double w = 10.0 * i;
@@ -2971,9 +2919,9 @@ void RezepteGraeser(TRezeptTabelle& t)
                     t.translate(-m.x(), -m.y());
                     p = t.map(Linse(m, 120 * f, 44 * f));
                 } else if (c == 'r') {
-                    p = Oval(m, 90 * f, 90 * f);
+                    p = Ellipsenpfad(m, 90 * f, 90 * f);
                 } else {
-                    p = Oval(m, 124 * f, 46 * f);
+                    p = Ellipsenpfad(m, 124 * f, 46 * f);
                 }
                 z.Flaeche(p,
                           f == 1.0 ? Huellspelzengruen : (f < 0.5 ? Farbe::Schnitt : Farbe::Kelch));

@@ -2,32 +2,14 @@
 
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <cmath>
 
 namespace {
 
-constexpr int Grundtabelle = 3;
 constexpr int Familien = 5;
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
-
-QString T(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-// Draws a whole picture shrunk into the rectangle ziel of the canvas.
-void Verkleinert(TZeichner& z, QRectF ziel, const TRezept& rezept)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(ziel.topLeft());
-    m.scale(ziel.width() / TZeichner::Breite, ziel.height() / TZeichner::Hoehe);
-    rezept(z);
-    m.restore();
-}
 
 // ---- Life form and habitat ----------------------------------------------------------------
 
@@ -185,14 +167,7 @@ void Parasit(TZeichner& z)
 void Milchsaft(TZeichner& z)
 {
     const QPointF bruch(MitteX, 104);
-    z.Linie({MitteX, Unten}, {MitteX, 120}, TStrich::Stark, QColor(0x4a, 0x7d, 0x3a));
-    Laubblatt(z, {MitteX, 236}, -30, 96);
-    QPainterPath kante({MitteX - 9, 122});
-    kante.lineTo(MitteX - 4, 108);
-    kante.lineTo(MitteX + 1, 116);
-    kante.lineTo(MitteX + 6, 104);
-    kante.lineTo(MitteX + 9, 122);
-    z.Umriss(kante);
+    AbgebrochenerStengel(z);
     // White latex: a bold grey edge keeps it visible on the white ground.
     const QColor milch(0xfd, 0xfc, 0xf4);
     const QColor rand(0x70, 0x70, 0x70);
@@ -215,11 +190,6 @@ void Milchsaft(TZeichner& z)
 }
 
 // ---- Leaves ---------------------------------------------------------------------------------
-
-TRezept Blatt(TBlatt blatt)
-{
-    return [blatt](TZeichner& z) { GrossesBlatt(z, blatt); };
-}
 
 TBlatt EinfachesBlatt(TRand rand = TRand::Ganz, TNervatur nerven = TNervatur::Fieder)
 {
@@ -471,26 +441,11 @@ TRezept Fruchtblattzahl(int faecher, const QString& badge)
     };
 }
 
-TRezept Stand(TBluetenstand art)
-{
-    return [art](TZeichner& z) { Bluetenstand(z, art); };
-}
-
-TRezept Fr(TFrucht art)
-{
-    return [art](TZeichner& z) { Frucht(z, art); };
-}
-
-TRezept Stellung_(TBlattstellung art)
-{
-    return [art](TZeichner& z) { Blattstellung(z, art); };
-}
-
 void Andere(TZeichner& z)
 {
-    Verkleinert(z, QRectF(0, 20, 107, 260), Stand(TBluetenstand::Traube));
-    Verkleinert(z, QRectF(107, 20, 107, 260), Stand(TBluetenstand::Aehre));
-    Verkleinert(z, QRectF(214, 20, 107, 260), Stand(TBluetenstand::Rispe));
+    Verkleinert(z, QRectF(0, 20, 107, 260), Bluetenstandbild(TBluetenstand::Traube));
+    Verkleinert(z, QRectF(107, 20, 107, 260), Bluetenstandbild(TBluetenstand::Aehre));
+    Verkleinert(z, QRectF(214, 20, 107, 260), Bluetenstandbild(TBluetenstand::Rispe));
 }
 
 void Registriere(TRezeptTabelle& t, int g, const char* spalte,
@@ -510,43 +465,55 @@ void RezepteGrundtabelle(TRezeptTabelle& t)
     Registriere(t, g, "SO", {{"k", Kletternd}, {"s", Sukkulent}, {"p", Parasit}});
     Registriere(t, g, "M", {{"m", Milchsaft}});
     Registriere(t, g, "ST",
-                {{"g", Stellung_(TBlattstellung::Gegen)},
-                 {"q", Stellung_(TBlattstellung::Quirl)},
-                 {"b", Stellung_(TBlattstellung::Grund)},
-                 {"w", Stellung_(TBlattstellung::Wechsel)}});
+                {{"g", Blattstellungsbild(TBlattstellung::Gegen)},
+                 {"q", Blattstellungsbild(TBlattstellung::Quirl)},
+                 {"b", Blattstellungsbild(TBlattstellung::Grund)},
+                 {"w", Blattstellungsbild(TBlattstellung::Wechsel)}});
     Registriere(t, g, "BF",
                 {{"z", Zusammengesetzt},
                  {"l", Grasartig},
-                 {"e", Blatt(EinfachesBlatt())},
+                 {"e", Blattbild(EinfachesBlatt())},
                  {"n", NadelSchuppe}});
     TBlatt gelappt = EinfachesBlatt(TRand::Gelappt);
     gelappt.Form = TBlattform::VerkehrtEifoermig;
     gelappt.Lappen = 4;
     gelappt.Breite = 120;
     Registriere(t, g, "BR",
-                {{"g", Blatt(EinfachesBlatt())},
-                 {"s", Blatt(EinfachesBlatt(TRand::Gesaegt))},
-                 {"l", Blatt(gelappt)}});
+                {{"g", Blattbild(EinfachesBlatt())},
+                 {"s", Blattbild(EinfachesBlatt(TRand::Gesaegt))},
+                 {"l", Blattbild(gelappt)}});
     TBlatt parallel{TBlattform::Lanzettlich, 236, 70, TRand::Ganz, TNervatur::Parallel};
-    Registriere(t, g, "NV", {{"p", Blatt(parallel)}, {"f", Blatt(EinfachesBlatt())}});
+    Registriere(t, g, "NV", {{"p", Blattbild(parallel)}, {"f", Blattbild(EinfachesBlatt())}});
     Registriere(t, g, "N", {{"n", [](TZeichner& z) { Stipeln(z, true); }}, {"f", [](TZeichner& z) {
                                                                                 Stipeln(z, false);
                                                                             }}});
-    Registriere(
-        t, g, "BLS",
-        {{"Ä", Stand(TBluetenstand::Aehre)},         {"Äh", Stand(TBluetenstand::Aehrchen)},
-         {"b", Stand(TBluetenstand::Bueschel)},      {"c", Stand(TBluetenstand::Cymoes)},
-         {"Cy", Stand(TBluetenstand::Cyathium)},     {"d", Stand(TBluetenstand::Dolde)},
-         {"DD", Stand(TBluetenstand::Doppeldolde)},  {"Di", Stand(TBluetenstand::Dichasium)},
-         {"e", Stand(TBluetenstand::Einzeln)},       {"k", Stand(TBluetenstand::Koepfchen)},
-         {"Kä", Stand(TBluetenstand::Kaetzchen)},    {"Kn", Stand(TBluetenstand::Knaeuel)},
-         {"Kö", Stand(TBluetenstand::Koerbchen)},    {"Kol", Stand(TBluetenstand::Kolben)},
-         {"P", Stand(TBluetenstand::Pleiochasium)},  {"Q", Stand(TBluetenstand::Quirle)},
-         {"R", Stand(TBluetenstand::Rispe)},         {"Rg", Stand(TBluetenstand::RispeGegen)},
-         {"Rq", Stand(TBluetenstand::RispeQuirl)},   {"Rs", Stand(TBluetenstand::Schirmrispe)},
-         {"S", Stand(TBluetenstand::Spirre)},        {"T", Stand(TBluetenstand::Traube)},
-         {"Ts", Stand(TBluetenstand::Schirmtraube)}, {"W", Stand(TBluetenstand::Wickel)},
-         {"Z", Stand(TBluetenstand::Zapfen)},        {"zw", Stand(TBluetenstand::ZuZwei)}});
+    Registriere(t, g, "BLS",
+                {{"Ä", Bluetenstandbild(TBluetenstand::Aehre)},
+                 {"Äh", Bluetenstandbild(TBluetenstand::Aehrchen)},
+                 {"b", Bluetenstandbild(TBluetenstand::Bueschel)},
+                 {"c", Bluetenstandbild(TBluetenstand::Cymoes)},
+                 {"Cy", Bluetenstandbild(TBluetenstand::Cyathium)},
+                 {"d", Bluetenstandbild(TBluetenstand::Dolde)},
+                 {"DD", Bluetenstandbild(TBluetenstand::Doppeldolde)},
+                 {"Di", Bluetenstandbild(TBluetenstand::Dichasium)},
+                 {"e", Bluetenstandbild(TBluetenstand::Einzeln)},
+                 {"k", Bluetenstandbild(TBluetenstand::Koepfchen)},
+                 {"Kä", Bluetenstandbild(TBluetenstand::Kaetzchen)},
+                 {"Kn", Bluetenstandbild(TBluetenstand::Knaeuel)},
+                 {"Kö", Bluetenstandbild(TBluetenstand::Koerbchen)},
+                 {"Kol", Bluetenstandbild(TBluetenstand::Kolben)},
+                 {"P", Bluetenstandbild(TBluetenstand::Pleiochasium)},
+                 {"Q", Bluetenstandbild(TBluetenstand::Quirle)},
+                 {"R", Bluetenstandbild(TBluetenstand::Rispe)},
+                 {"Rg", Bluetenstandbild(TBluetenstand::RispeGegen)},
+                 {"Rq", Bluetenstandbild(TBluetenstand::RispeQuirl)},
+                 {"Rs", Bluetenstandbild(TBluetenstand::Schirmrispe)},
+                 {"S", Bluetenstandbild(TBluetenstand::Spirre)},
+                 {"T", Bluetenstandbild(TBluetenstand::Traube)},
+                 {"Ts", Bluetenstandbild(TBluetenstand::Schirmtraube)},
+                 {"W", Bluetenstandbild(TBluetenstand::Wickel)},
+                 {"Z", Bluetenstandbild(TBluetenstand::Zapfen)},
+                 {"zw", Bluetenstandbild(TBluetenstand::ZuZwei)}});
     Registriere(t, g, "BG", {{"e", Eingeschlechtig}, {"z", Zwittrig}});
     Registriere(t, g, "BS", {{"z", Zygomorph}, {"r", Radiaer}});
     Registriere(t, g, "KP", {{"p", Perigon}, {"o", OhneHuelle}, {"d", DoppelteHuelle}});
@@ -578,23 +545,23 @@ void RezepteGrundtabelle(TRezeptTabelle& t)
         t.Setze(g, "FZ", QString::number(zahl), Fruchtblattzahl(zahl, QString::number(zahl)));
     t.Setze(g, "FZ", "n", Fruchtblattzahl(10, QString()));
     Registriere(t, g, "FT",
-                {{"Ba", Fr(TFrucht::Balg)},
-                 {"FB", Fr(TFrucht::Fleischbalg)},
-                 {"Hü", Fr(TFrucht::Huelse)},
-                 {"Br", Fr(TFrucht::Gliederhuelse)},
-                 {"N", Fr(TFrucht::Nuss)},
-                 {"Nü", Fr(TFrucht::Nuesschen)},
-                 {"Sa", Fr(TFrucht::Sammelsteinfrucht)},
-                 {"Ka", Fr(TFrucht::Kapsel)},
-                 {"Sc", Fr(TFrucht::Schote)},
-                 {"Sp", Fr(TFrucht::Spaltfrucht)},
-                 {"Kl", Fr(TFrucht::Klausen)},
-                 {"Be", Fr(TFrucht::Beere)},
-                 {"St", Fr(TFrucht::Steinfrucht)},
-                 {"Ap", Fr(TFrucht::Apfel)},
-                 {"Ro", Fr(TFrucht::Hagebutte)},
-                 {"SB", Fr(TFrucht::Scheinbeere)},
-                 {"Z", Fr(TFrucht::Zapfen)}});
+                {{"Ba", Fruchtbild(TFrucht::Balg)},
+                 {"FB", Fruchtbild(TFrucht::Fleischbalg)},
+                 {"Hü", Fruchtbild(TFrucht::Huelse)},
+                 {"Br", Fruchtbild(TFrucht::Gliederhuelse)},
+                 {"N", Fruchtbild(TFrucht::Nuss)},
+                 {"Nü", Fruchtbild(TFrucht::Nuesschen)},
+                 {"Sa", Fruchtbild(TFrucht::Sammelsteinfrucht)},
+                 {"Ka", Fruchtbild(TFrucht::Kapsel)},
+                 {"Sc", Fruchtbild(TFrucht::Schote)},
+                 {"Sp", Fruchtbild(TFrucht::Spaltfrucht)},
+                 {"Kl", Fruchtbild(TFrucht::Klausen)},
+                 {"Be", Fruchtbild(TFrucht::Beere)},
+                 {"St", Fruchtbild(TFrucht::Steinfrucht)},
+                 {"Ap", Fruchtbild(TFrucht::Apfel)},
+                 {"Ro", Fruchtbild(TFrucht::Hagebutte)},
+                 {"SB", Fruchtbild(TFrucht::Scheinbeere)},
+                 {"Z", Fruchtbild(TFrucht::Zapfen)}});
 }
 
 void RezepteFamilien(TRezeptTabelle& t)

@@ -3,6 +3,7 @@
 
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <cmath>
@@ -18,14 +19,8 @@ constexpr int Kreuzbluetler = 14;
 constexpr int Glockenblumen = 16;
 constexpr int Habichtskraeuter = 31;
 constexpr int Ehrenpreise = 58;
-constexpr int Grundtabelle = 3;
-constexpr int Glossar = 61;
-
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
 
 const QColor Filz{0xe6, 0xe9, 0xe0};
-const QColor Druese{0xe3, 0xb2, 0x3a};
 const QColor Haut{0xfb, 0xf8, 0xea};  // dry, membranous tissue
 const QColor Stroh{0xf1, 0xe2, 0xa8}; // chaff and papery bracts
 const QColor Stengel{0xb3, 0xd3, 0x94};
@@ -35,21 +30,6 @@ const QColor Hellblau{0xa9, 0xbc, 0xf0};
 const QColor Blassgelb{0xf6, 0xea, 0x9c};
 const QColor Violett{0x8e, 0x5c, 0xd0};
 const QColor Orange{0xf0, 0x8a, 0x1e};
-
-QString T(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-void Rahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    zeichne();
-    m.restore();
-}
 
 // Draws a part enlarged around zentrum, which lands in the middle of the canvas.
 void Vergroessert(TZeichner& z, QPointF zentrum, double faktor,
@@ -62,13 +42,6 @@ void Vergroessert(TZeichner& z, QPointF zentrum, double faktor,
     m.translate(-zentrum);
     zeichne();
     m.restore();
-}
-
-QPainterPath Ellipsenpfad(QPointF m, double rx, double ry)
-{
-    QPainterPath p;
-    p.addEllipse(m, rx, ry);
-    return p;
 }
 
 // The outline of a leaf drawn by ZeichneBlatt, in the canvas's coordinates.
@@ -158,7 +131,7 @@ void EinHaar(TZeichner& z, QPointF p, double winkel, double l, THaar art)
     case THaar::Druesig: {
         const QPointF e = Weiter(p, winkel, l * 0.75);
         z.Linie(p, e, TStrich::Fein);
-        z.Kreis(e, z.Gr(2.6, 4.2), Druese, TStrich::Fein);
+        z.Kreis(e, z.Gr(2.6, 4.2), Farbe::Druese, TStrich::Fein);
         break;
     }
     case THaar::Stern: {
@@ -334,7 +307,7 @@ void Lupe(TZeichner& z, char art)
             break;
         case 'd':
             z.Linie(o, o + QPointF(0, -30), TStrich::Achse);
-            z.Kreis(o + QPointF(0, -36), 10, Druese, TStrich::Normal);
+            z.Kreis(o + QPointF(0, -36), 10, Farbe::Druese, TStrich::Normal);
             break;
         }
     }
@@ -350,7 +323,7 @@ TRezept Blattbild(TBlattform form, double l, double b, TRand rand = TRand::Ganz,
     TBlatt blatt{form, l, b, rand, nerven};
     blatt.Stiel = stiel;
     blatt.Lappen = lappen;
-    return [blatt](TZeichner& z) { GrossesBlatt(z, blatt); };
+    return ::Blattbild(blatt);
 }
 
 // A leaf cut again and again into narrow or thread-like segments (fennel, yarrow).
@@ -2235,16 +2208,6 @@ void Kronzipfel(TZeichner& z, bool bewimpert)
 
 // ---- Further pictures ----------------------------------------------------------------------
 
-void Verkleinert(TZeichner& z, QRectF ziel, const TRezept& rezept)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(ziel.topLeft());
-    m.scale(ziel.width() / TZeichner::Breite, ziel.height() / TZeichner::Hoehe);
-    rezept(z);
-    m.restore();
-}
-
 // A leaf on the left and a head on the right: which of them bear spines.
 void Dornig(TZeichner& z, char art)
 {
@@ -2263,14 +2226,7 @@ void Dornig(TZeichner& z, char art)
 
 void Milchsaft(TZeichner& z, bool milch)
 {
-    z.Linie({MitteX, Unten}, {MitteX, 120}, TStrich::Stark, QColor(0x4a, 0x7d, 0x3a));
-    Laubblatt(z, {MitteX, 236}, -30, 96);
-    QPainterPath kante({MitteX - 9, 122});
-    kante.lineTo(MitteX - 4, 108);
-    kante.lineTo(MitteX + 1, 116);
-    kante.lineTo(MitteX + 6, 104);
-    kante.lineTo(MitteX + 9, 122);
-    z.Umriss(kante);
+    AbgebrochenerStengel(z);
     if (!milch) return;
     const QColor weiss(0xfd, 0xfc, 0xf4), rand(0x70, 0x70, 0x70);
     auto tropfen = [&](QPointF p, double r) {

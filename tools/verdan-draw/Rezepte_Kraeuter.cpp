@@ -3,6 +3,7 @@
 
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <algorithm>
@@ -19,38 +20,12 @@ constexpr int Laichkraeuter = 46;
 constexpr int Wasserhahnenfuesse = 50;
 constexpr int Hahnenfuesse = 51;
 constexpr int Roetegewaechse = 54;
-constexpr int Glossar = 61;
-
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
 
 const QColor Stengelgruen{0xb4, 0xd6, 0x92};
-const QColor Druese{0xe3, 0xb2, 0x3a};
 const QColor Erde{0xec, 0xe2, 0xcf};
 const QColor Haut{0xf6, 0xf3, 0xe6}; // thin membranes
 const QColor Rosa{0xe8, 0x86, 0xbc};
 const QColor Gelb = Bluetenfarbe::Gelb;
-
-QString T(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-double Glatt(double u)
-{
-    u = std::clamp(u, 0.0, 1.0);
-    return u * u * (3 - 2 * u);
-}
-
-void Rahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    zeichne();
-    m.restore();
-}
 
 // A closed outline standing on basis and reaching hoehe upwards; halb(t) is the half width at
 // the share t of the height (0 at the base, 1 at the top).
@@ -66,21 +41,6 @@ QPolygonF Profilumriss(QPointF basis, double hoehe, const std::function<double(d
     for (int i = rechts.size() - 1; i >= 0; --i)
         alle << QPointF(2 * basis.x() - rechts[i].x(), rechts[i].y());
     return alle;
-}
-
-QPainterPath Pfad(const QPolygonF& punkte)
-{
-    QPainterPath p;
-    p.addPolygon(punkte);
-    p.closeSubpath();
-    return p;
-}
-
-QPainterPath Ellipsenpfad(QPointF m, double rx, double ry)
-{
-    QPainterPath p;
-    p.addEllipse(m, rx, ry);
-    return p;
 }
 
 // ---- Hairs on stems, stalks and ovaries ------------------------------------------------------
@@ -139,7 +99,7 @@ void Behaart(TZeichner& z, double x, double oben, double unten, double hb, THaar
             case THaar::Druesig: {
                 const QPointF e = p + QPointF(s * l, -2);
                 z.Linie(p, e, TStrich::Fein);
-                z.Kreis(e, z.Gr(2.6, 4.2), Druese, TStrich::Fein);
+                z.Kreis(e, z.Gr(2.6, 4.2), Farbe::Druese, TStrich::Fein);
                 break;
             }
             case THaar::Filz:
@@ -182,7 +142,7 @@ void Behaart(TZeichner& z, double x, double oben, double unten, double hb, THaar
             z.Punkt(f, z.Gr(3, 4.5), rot);
             break;
         case THaar::Druesig:
-            z.Kreis(f, z.Gr(2.2, 3.4), Druese, TStrich::Fein);
+            z.Kreis(f, z.Gr(2.2, 3.4), Farbe::Druese, TStrich::Fein);
             break;
         default:
             break;
@@ -300,8 +260,8 @@ void Querschnitt(TZeichner& z, TQuer art)
         for (const QPointF& p : linse)
             innen << m + (p - m) * 0.86;
     }
-    z.Flaeche(Pfad(aussen), Stengelgruen);
-    z.Flaeche(Pfad(innen), Farbe::Schnitt, TStrich::Fein);
+    z.Flaeche(Polygonpfad(aussen), Stengelgruen);
+    z.Flaeche(Polygonpfad(innen), Farbe::Schnitt, TStrich::Fein);
     // Vascular bundles in a ring.
     const int n = 10;
     for (int i = 0; i < n; ++i) {
@@ -470,7 +430,7 @@ void Kronblattbild(TZeichner& z, TPetalGrund grund, TPetalSpitze spitze, TAdern 
             if (umriss[i].y() < umriss[oben].y()) oben = i;
         umriss.insert(oben, QPointF(basis.x(), yTop - 16));
     }
-    z.Flaeche(Pfad(umriss), farbe);
+    z.Flaeche(Polygonpfad(umriss), farbe);
     const QColor ader =
         adern == TAdern::HelleStreifen ? QColor(0xff, 0xfb, 0xfd) : farbe.darker(150);
     if (adern != TAdern::Keine) {
@@ -511,7 +471,7 @@ void Kelchblattbild(TZeichner& z, TKelchSpitze spitze)
         const double oben = spitze == TKelchSpitze::Stumpf ? 1.0 : std::min(1.0, (1 - t) * 3.5);
         return 62 * form * std::max(oben, spitze == TKelchSpitze::Stumpf ? 1.0 : 0.0);
     };
-    z.Flaeche(Pfad(Profilumriss(basis, hoehe, halb)), Farbe::Kelch);
+    z.Flaeche(Polygonpfad(Profilumriss(basis, hoehe, halb)), Farbe::Kelch);
     for (int k = -2; k <= 2; ++k)
         z.Kurve({basis.x() + k * 6, basis.y() - 6}, {basis.x() + k * 22, basis.y() - hoehe * 0.5},
                 {basis.x() + k * 8, basis.y() - hoehe * 0.9}, TStrich::Fein);
@@ -1170,7 +1130,7 @@ void Laichkrautblatt(TZeichner& z, double breite, TSpitze spitze, int nerven, bo
         return w;
     };
     const QPolygonF umriss = Profilumriss(basis, hoehe, halb, 240);
-    const QPainterPath pfad = Pfad(umriss);
+    const QPainterPath pfad = Polygonpfad(umriss);
     z.Flaeche(pfad, Farbe::Blatt);
     QPainter& m = z.Maler();
     m.save();
@@ -1623,7 +1583,7 @@ void Nektargrube(TZeichner& z, char form)
                   Bluetenfarbe::Weiss);
     QPainterPath grund;
     grund.addEllipse(QPointF(MitteX, 230), 80, 60);
-    z.Fuellen(grund.intersected(Pfad(Profilumriss(
+    z.Fuellen(grund.intersected(Polygonpfad(Profilumriss(
                   {MitteX, 288}, 262,
                   [](double t) {
                       return 108 * (t < 0.14 ? 0.1 : 0.1 + 0.9 * Glatt((t - 0.14) / 0.34));

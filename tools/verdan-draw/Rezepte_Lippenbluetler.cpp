@@ -3,6 +3,7 @@
 
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <cmath>
@@ -14,57 +15,13 @@
 
 namespace {
 
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
-
-const QColor Hervor = Farbe::AkzentFlaeche;
-const QColor Druese{0xe3, 0xb2, 0x3a};
 const QColor Grau{0x80, 0x80, 0x80};
 const QColor Dunkel{0x3a, 0x22, 0x3a};
 const QColor Bleich{0xd9, 0xc0, 0x96}; // plants without chlorophyll
 
-QString T(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QColor Rgb(int r, int g, int b)
 {
     return QColor(r, g, b);
-}
-
-// Draws in a frame moved to p, turned by winkel degrees and scaled by mass.
-void Rahmen(TZeichner& z, QPointF p, double winkel, double mass, const std::function<void()>& f)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    m.scale(mass, mass);
-    f();
-    m.restore();
-}
-
-QPainterPath Ellipsenpfad(QPointF m, double rx, double ry)
-{
-    QPainterPath p;
-    p.addEllipse(m, rx, ry);
-    return p;
-}
-
-QPainterPath Polygon(std::initializer_list<QPointF> punkte)
-{
-    QPainterPath p;
-    bool erst = true;
-    for (const QPointF& q : punkte) {
-        if (erst)
-            p.moveTo(q);
-        else
-            p.lineTo(q);
-        erst = false;
-    }
-    p.closeSubpath();
-    return p;
 }
 
 // A symmetric outline from its left half, an open path that starts and ends on the vertical
@@ -101,13 +58,13 @@ void Haar(TZeichner& z, QPointF p, QPointF n, QPointF t, THaar art)
     case THaar::DrueseLang: {
         const QPointF e = p + n * z.Gr(17, 26);
         z.Linie(p, e, TStrich::Fein);
-        z.Kreis(e, z.Gr(2.8, 4.8), Druese, TStrich::Fein);
+        z.Kreis(e, z.Gr(2.8, 4.8), Farbe::Druese, TStrich::Fein);
         return;
     }
     case THaar::DrueseKurz: {
         const QPointF e = p + n * z.Gr(6, 8);
         z.Linie(p, e, TStrich::Fein);
-        z.Kreis(e, z.Gr(2.6, 4.4), Druese, TStrich::Fein);
+        z.Kreis(e, z.Gr(2.6, 4.4), Farbe::Druese, TStrich::Fein);
         return;
     }
     case THaar::Borste:
@@ -245,7 +202,7 @@ void LippenblueteSeite(TZeichner& z, QPointF b, double g, const TLippe& l)
     ober.closeSubpath();
     z.Flaeche(roehre, l.Farbe);
     // The open throat between the lips.
-    z.Flaeche(Polygon({p(0.52, 0.33), p(0.6, 0.34), p(0.6, 0.2), p(0.53, 0.13)}),
+    z.Flaeche(Polygonpfad({p(0.52, 0.33), p(0.6, 0.34), p(0.6, 0.2), p(0.53, 0.13)}),
               l.Farbe.darker(125), TStrich::Fein);
     z.Flaeche(unter, unten);
     if (l.Staubblaetter > 0 && !l.StaubHeraus) {
@@ -303,9 +260,10 @@ void LippeVorn(TZeichner& z, QPointF m, double r, TUnterlippe art, const QColor&
         Kronblatt(z, m, -90, r * 0.86, r * 0.62, farbe, true);
         if (art == TUnterlippe::Zahn) {
             for (double s : {-1.0, 1.0})
-                z.Flaeche(Polygon({m + QPointF(s * r * 0.2, 0), m + QPointF(s * r * 0.44, r * 0.1),
-                                   m + QPointF(s * r * 0.22, r * 0.2)}),
-                          farbe);
+                z.Flaeche(
+                    Polygonpfad({m + QPointF(s * r * 0.2, 0), m + QPointF(s * r * 0.44, r * 0.1),
+                                 m + QPointF(s * r * 0.22, r * 0.2)}),
+                    farbe);
         } else {
             for (double w : {28.0, 152.0})
                 Kronblatt(z, m, w, r * 0.56, r * 0.44, farbe);
@@ -381,7 +339,7 @@ void LamKelch(TZeichner& z, QPointF fuss, double l, char typ)
             schuppe.cubicTo(mund * 0.35, -w1 * 2.6, mund * 0.95, -w1 * 2.7, mund * 0.85,
                             -w1 * 0.95);
             schuppe.closeSubpath();
-            z.Flaeche(schuppe, Hervor, TStrich::Normal, Farbe::Akzent);
+            z.Flaeche(schuppe, Farbe::AkzentFlaeche, TStrich::Normal, Farbe::Akzent);
             break;
         }
         case '1': {
@@ -1271,9 +1229,9 @@ void EnzianOben(TZeichner& z, QPointF m, double r, const TEnzianOben& e)
     if (e.Falten)
         for (int k = 0; k < e.Zipfel; ++k) {
             const double w = -90 + (k + 0.5) * schritt;
-            z.Flaeche(Polygon({Weiter(m, w - 16, r * 0.3), Weiter(m, w, r * 0.74),
-                               Weiter(m, w + 16, r * 0.3)}),
-                      Hervor, TStrich::Fein, Farbe::Akzent);
+            z.Flaeche(Polygonpfad({Weiter(m, w - 16, r * 0.3), Weiter(m, w, r * 0.74),
+                                   Weiter(m, w + 16, r * 0.3)}),
+                      Farbe::AkzentFlaeche, TStrich::Fein, Farbe::Akzent);
         }
     if (!e.Frei) z.Kreis(m, r * 0.32, e.Farbe.darker(112), TStrich::Fein);
     if (e.Schlund)
@@ -1382,14 +1340,16 @@ void EnzianKelch(TZeichner& z, char art)
         for (int k = -2; k <= 2; ++k)
             zipfel(k * 12, 150, 22, k * 9);
         z.Flaeche(
-            Polygon({{x - 26, unten}, {x - 32, unten - 20}, {x + 32, unten - 20}, {x + 26, unten}}),
+            Polygonpfad(
+                {{x - 26, unten}, {x - 32, unten - 20}, {x + 32, unten - 20}, {x + 26, unten}}),
             Farbe::Kelch);
         break;
     case 'u':
         for (int k = -2; k <= 2; ++k)
             zipfel(k * 12, k % 2 ? 170 : 70, k % 2 ? 24 : 14, k * 9);
         z.Flaeche(
-            Polygon({{x - 26, unten}, {x - 32, unten - 20}, {x + 32, unten - 20}, {x + 26, unten}}),
+            Polygonpfad(
+                {{x - 26, unten}, {x - 32, unten - 20}, {x + 32, unten - 20}, {x + 26, unten}}),
             Farbe::Kelch);
         break;
     case 'g':
@@ -1401,7 +1361,8 @@ void EnzianKelch(TZeichner& z, char art)
             ZeichneBlatt(z, {x + s * 14, unten - 10}, -90 + s * 14, b);
         }
         z.Flaeche(
-            Polygon({{x - 26, unten}, {x - 32, unten - 20}, {x + 32, unten - 20}, {x + 26, unten}}),
+            Polygonpfad(
+                {{x - 26, unten}, {x - 32, unten - 20}, {x + 32, unten - 20}, {x + 26, unten}}),
             Farbe::Kelch);
         break;
     case 's': {
@@ -1438,9 +1399,9 @@ void EnzianKelch(TZeichner& z, char art)
             z.Flaeche(fluegel, Farbe::Kelch.darker(110));
         }
         for (int k = -2; k <= 2; ++k)
-            z.Flaeche(Polygon({{x + k * 30 - 8, unten - 188},
-                               {x + k * 30, unten - 214},
-                               {x + k * 30 + 8, unten - 188}}),
+            z.Flaeche(Polygonpfad({{x + k * 30 - 8, unten - 188},
+                                   {x + k * 30, unten - 214},
+                                   {x + k * 30 + 8, unten - 188}}),
                       Farbe::Kelch);
         break;
     }
@@ -1458,10 +1419,10 @@ void EnzianKlein(TZeichner& z, QPointF p, double g, const QColor& farbe = Enzian
     k.lineTo(p.x() + g * 0.1, p.y());
     k.closeSubpath();
     z.Flaeche(k, farbe, TStrich::Fein);
-    z.Flaeche(Polygon({{p.x() - g * 0.12, p.y() + 2},
-                       {p.x() - g * 0.14, p.y() - g * 0.3},
-                       {p.x() + g * 0.14, p.y() - g * 0.3},
-                       {p.x() + g * 0.12, p.y() + 2}}),
+    z.Flaeche(Polygonpfad({{p.x() - g * 0.12, p.y() + 2},
+                           {p.x() - g * 0.14, p.y() - g * 0.3},
+                           {p.x() + g * 0.14, p.y() - g * 0.3},
+                           {p.x() + g * 0.12, p.y() + 2}}),
               Farbe::Kelch, TStrich::Fein);
 }
 
@@ -1602,9 +1563,9 @@ void HypSchnitt(TZeichner& z, char art)
         break;
     case '2':
         q = Ellipsenpfad(m, r, r)
-                .united(Polygon(
+                .united(Polygonpfad(
                     {m + QPointF(-r - 26, 0), m + QPointF(-r + 6, -16), m + QPointF(-r + 6, 16)}))
-                .united(Polygon(
+                .united(Polygonpfad(
                     {m + QPointF(r + 26, 0), m + QPointF(r - 6, -16), m + QPointF(r - 6, 16)}));
         break;
     case '4':
@@ -1618,9 +1579,9 @@ void HypSchnitt(TZeichner& z, char art)
             const double l = art == 'g' ? r * 1.75 : r * 1.3;
             const double b = art == 'g' ? 6 : 14;
             q = q.united(
-                Polygon({Weiter(m, w - 90, b) + (Weiter(m, w, r * 0.9) - m), Weiter(m, w, l),
-                         Weiter(m, w + 90, b) + (Weiter(m, w, r * 0.9) - m), Weiter(m, w + 90, b),
-                         Weiter(m, w - 90, b)}));
+                Polygonpfad({Weiter(m, w - 90, b) + (Weiter(m, w, r * 0.9) - m), Weiter(m, w, l),
+                             Weiter(m, w + 90, b) + (Weiter(m, w, r * 0.9) - m),
+                             Weiter(m, w + 90, b), Weiter(m, w - 90, b)}));
         }
         break;
     }
@@ -1985,7 +1946,7 @@ void SommerwurzSeite(TZeichner& z, const TSommerwurz& s)
         if (s.Vorblaetter)
             for (double d : {0.0, 0.05}) {
                 TBlatt v{TBlattform::Lineal, 0.3 * l, 9, TRand::Ganz, TNervatur::Keine};
-                v.Fuellung = Hervor;
+                v.Fuellung = Farbe::AkzentFlaeche;
                 v.Linie = Farbe::Akzent;
                 ZeichneBlatt(z, {-4, d * l}, 8 + d * 200, v);
             }
@@ -2028,8 +1989,8 @@ void SommerwurzPflanze(TZeichner& z, char art)
         break;
     }
     for (double y = boden - 20; y > 170; y -= 30)
-        z.Flaeche(Polygon({{MitteX - 4, y}, {MitteX + 14, y - 20}, {MitteX + 4, y - 4}}), Bleich,
-                  TStrich::Fein);
+        z.Flaeche(Polygonpfad({{MitteX - 4, y}, {MitteX + 14, y - 20}, {MitteX + 4, y - 4}}),
+                  Bleich, TStrich::Fein);
 }
 
 // ---- Lousewort (key 40) ---------------------------------------------------------------------
@@ -2338,7 +2299,8 @@ void KlapperSeite(TZeichner& z, bool krumm, bool offen)
         helm.cubicTo(46, -14, 20, -8, 14, 12);
         helm.closeSubpath();
         z.Flaeche(helm, Klappergelb);
-        z.Flaeche(Polygon({{72, -18}, {86, -8}, {82, -26}}), Rgb(0x80, 0x60, 0xd0), TStrich::Fein);
+        z.Flaeche(Polygonpfad({{72, -18}, {86, -8}, {82, -26}}), Rgb(0x80, 0x60, 0xd0),
+                  TStrich::Fein);
     });
     z.Flaeche(KlapperKelch({96, 284}, 140), Farbe::Kelch.lighter(108));
 }
@@ -2352,9 +2314,8 @@ void KlapperKelchBild(TZeichner& z, THaar haar)
     z.Flaeche(k, Farbe::Kelch.lighter(108));
     z.Kurve({MitteX, 280}, {MitteX - 60, 180}, {MitteX, 60}, TStrich::Fein);
     z.Kurve({MitteX, 280}, {MitteX + 60, 180}, {MitteX, 60}, TStrich::Fein);
-    HaareFlaeche(
-        z, QTransform().translate(MitteX, 200).scale(0.8, 0.8).translate(-MitteX, -200).map(k),
-        haar == THaar::Zottig ? THaar::Kurz : haar, z.Gr(26, 34));
+    HaareFlaeche(z, Skaliert(k, {MitteX, 200}, 0.8), haar == THaar::Zottig ? THaar::Kurz : haar,
+                 z.Gr(26, 34));
     z.Linie({MitteX, Unten}, {MitteX, 278}, TStrich::Achse);
 }
 
@@ -2516,14 +2477,14 @@ void Nebenblaetter(TZeichner& z, char art)
         switch (art) {
         case 'k': {
             TBlatt n{TBlattform::Lanzettlich, 34, 12, TRand::Ganz, TNervatur::Keine};
-            n.Fuellung = Hervor;
+            n.Fuellung = Farbe::AkzentFlaeche;
             n.Linie = Farbe::Akzent;
             ZeichneBlatt(z, an, w, n);
             break;
         }
         case 'f': {
             TBlatt n{TBlattform::Lanzettlich, 56, 18, TRand::Ganz, TNervatur::Keine};
-            n.Fuellung = Hervor;
+            n.Fuellung = Farbe::AkzentFlaeche;
             n.Linie = Farbe::Akzent;
             const QPainterPath p =
                 QTransform().translate(an.x(), an.y()).rotate(w).map(BlattPfad(n));
@@ -2538,7 +2499,7 @@ void Nebenblaetter(TZeichner& z, char art)
         }
         case 'g': {
             TBlatt n{TBlattform::Lanzettlich, 90, 30, TRand::Gezaehnt, TNervatur::Mittelnerv};
-            n.Fuellung = Hervor;
+            n.Fuellung = Farbe::AkzentFlaeche;
             n.Linie = Farbe::Akzent;
             ZeichneBlatt(z, an, w, n);
             break;
@@ -2547,7 +2508,7 @@ void Nebenblaetter(TZeichner& z, char art)
             TBlatt n{TBlattform::Lanzettlich, 110, 56, TRand::Fiederschnittig,
                      TNervatur::Mittelnerv};
             n.Lappen = 3;
-            n.Fuellung = Hervor;
+            n.Fuellung = Farbe::AkzentFlaeche;
             n.Linie = Farbe::Akzent;
             ZeichneBlatt(z, an, w + s * 10, n);
             break;
@@ -2569,7 +2530,7 @@ void VeilchenVorblatt(TZeichner& z, double t)
     const double w = gerade.angleAtPercent(t);
     for (double s : {-1.0, 1.0}) {
         TBlatt v{TBlattform::Lineal, 34, 6, TRand::Ganz, TNervatur::Keine};
-        v.Fuellung = Hervor;
+        v.Fuellung = Farbe::AkzentFlaeche;
         v.Linie = Farbe::Akzent;
         ZeichneBlatt(z, p, -w + s * 40, v);
     }
@@ -2601,10 +2562,7 @@ void VeilchenKapsel(TZeichner& z, bool behaart)
     z.Flaeche(k, Farbe::Kelch.lighter(106));
     for (double s : {-0.45, 0.45})
         z.Kurve({MitteX + s * 80, 216}, {MitteX + s * 70, 120}, {MitteX, 44}, TStrich::Fein);
-    if (behaart)
-        HaareFlaeche(
-            z, QTransform().translate(MitteX, 150).scale(0.8, 0.8).translate(-MitteX, -150).map(k),
-            THaar::Kurz, z.Gr(16, 22));
+    if (behaart) HaareFlaeche(z, Skaliert(k, {MitteX, 150}, 0.8), THaar::Kurz, z.Gr(16, 22));
     for (double w : {-160.0, -130.0, -50.0, -20.0})
         Kelchblatt(z, {MitteX, 238}, w, 80, 26);
 }

@@ -3,6 +3,7 @@
 
 #include "Motive.h"
 #include "Rezepte.h"
+#include "Rezepthilfen.h"
 
 #include <QtMath>
 #include <cmath>
@@ -18,24 +19,14 @@ constexpr int Chenopodium = 19;
 constexpr int Euphorbia = 23;
 constexpr int Knoeterich = 44;
 constexpr int Rumex = 55;
-constexpr int Grundtabelle = 3;
-
-constexpr double MitteX = TZeichner::Breite / 2;
-constexpr double Unten = TZeichner::Hoehe - 8;
 
 const QColor Silber{0xdf, 0xe3, 0xda};
 const QColor Graugruen{0xb9, 0xcc, 0xa6};
-const QColor Druese{0xe3, 0xb2, 0x3a};
 const QColor Haeutig{0xf4, 0xf1, 0xe6};
 const QColor Purpur{0xb0, 0x1e, 0x62};
 const QColor Nuss{0x5a, 0x3a, 0x22};
 const QColor Schwarz{0x2a, 0x24, 0x20};
 const QColor Hochblatt{0xdc, 0xe6, 0x7a};
-
-QString T(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 // ---- Outlines ------------------------------------------------------------------------------
 
@@ -79,14 +70,6 @@ QPainterPath Spreite(double mx, const std::vector<TP>& rechts)
     return Glatt(alle);
 }
 
-QPainterPath Polygon(const QPolygonF& p)
-{
-    QPainterPath pfad;
-    pfad.addPolygon(p);
-    pfad.closeSubpath();
-    return pfad;
-}
-
 QPointF Innen(const QPainterPath& pfad, const QPolygonF& p, int i)
 {
     const int n = p.size();
@@ -110,7 +93,7 @@ QPainterPath Zaehne(const QPainterPath& glatt, double periode, double tiefe,
             buchtig ? std::pow(std::sin(M_PI * u), 0.7) : (u < 0.7 ? u / 0.7 : (1 - u) / 0.3);
         aus << (wo(p[i]) ? p[i] + Innen(glatt, p, i) * tiefe * e : p[i]);
     }
-    return Polygon(aus);
+    return Polygonpfad(aus);
 }
 
 // Hairs standing out of the outline where wo allows; druesig puts a gland on each.
@@ -122,7 +105,7 @@ void Haare(TZeichner& z, const QPainterPath& pfad, double laenge, bool druesig,
         if (wo && !wo(p[i])) continue;
         const QPointF aussen = p[i] - Innen(pfad, p, i) * laenge;
         z.Linie(p[i], aussen, TStrich::Fein);
-        if (druesig) z.Kreis(aussen, z.Gr(2.6, 4.2), Druese, TStrich::Fein);
+        if (druesig) z.Kreis(aussen, z.Gr(2.6, 4.2), Farbe::Druese, TStrich::Fein);
     }
 }
 
@@ -144,7 +127,7 @@ void Streu(TZeichner& z, const QPainterPath& pfad, double abstand, int art)
                 z.Linie(p, p + QPointF(z.Gr(5, 8), -z.Gr(4, 6)), TStrich::Fein);
                 break;
             case 2: // gland dots
-                z.Punkt(p, z.Gr(2.5, 4), Druese.darker(115));
+                z.Punkt(p, z.Gr(2.5, 4), Farbe::Druese.darker(115));
                 break;
             default: // warts
                 z.Kreis(p, z.Gr(4, 6), QColor(0xd6, 0xc0, 0x8a), TStrich::Fein);
@@ -157,18 +140,6 @@ void Geklemmt(TZeichner& z, const QPainterPath& clip, const std::function<void()
     QPainter& m = z.Maler();
     m.save();
     m.setClipPath(clip, Qt::IntersectClip);
-    zeichne();
-    m.restore();
-}
-
-void Rahmen(TZeichner& z, QPointF p, double winkel, double massstab,
-            const std::function<void()>& zeichne)
-{
-    QPainter& m = z.Maler();
-    m.save();
-    m.translate(p);
-    m.rotate(winkel);
-    m.scale(massstab, massstab);
     zeichne();
     m.restore();
 }
@@ -585,7 +556,7 @@ void Verwachsung(TZeichner& z, double anteil)
     };
     if (anteil == 0) {
         for (double s : {-1.0, 1.0}) {
-            z.Flaeche(Polygon(haelfte(s, 8)), s < 0 ? Farbe::Kelch : Farbe::Kelch.darker(108));
+            z.Flaeche(Polygonpfad(haelfte(s, 8)), s < 0 ? Farbe::Kelch : Farbe::Kelch.darker(108));
             z.Linie({MitteX + s * 14, fuss - 14}, {MitteX + s * 50, oben + 14}, TStrich::Fein);
         }
         return;
@@ -594,7 +565,7 @@ void Verwachsung(TZeichner& z, double anteil)
     QPolygonF rechts = haelfte(1, 0);
     for (int i = rechts.size() - 1; i >= 1; --i)
         ganz << rechts[i];
-    z.Flaeche(Polygon(ganz), Farbe::Kelch);
+    z.Flaeche(Polygonpfad(ganz), Farbe::Kelch);
     for (double s : {-1.0, 1.0})
         z.Linie({MitteX + s * 4, fuss - 10}, {MitteX + s * 50, oben + 14}, TStrich::Fein);
     z.Strichlinie({MitteX - 120, naht}, {MitteX + 120, naht}, Farbe::Akzent);
@@ -674,7 +645,7 @@ void Kronblatt18(TZeichner& z, QPointF basis, double h, char form, bool nagel, b
     umriss << kante;
     for (int i = rechts.size() - 1; i >= 0; --i)
         umriss << QPointF(basis.x() - rechts[i].x(), rechts[i].y());
-    const QPainterPath pfad = Polygon(umriss);
+    const QPainterPath pfad = Polygonpfad(umriss);
     if (haare == 'w')
         Haare(z, pfad, z.Gr(10, 14), false, [&](QPointF p) { return p.y() > y0 + 4; });
     z.Flaeche(pfad, farbe);
@@ -1364,7 +1335,8 @@ void Cyathium(TZeichner& z, QPointF p, double r)
     becher.closeSubpath();
     z.Flaeche(becher, QColor(0xc7, 0xdf, 0x96), TStrich::Fein);
     for (double dx : {-0.7, 0.0, 0.7})
-        z.Ellipse({p.x() + dx * r, p.y() - r * 0.5}, r * 0.32, r * 0.2, Druese, TStrich::Fein);
+        z.Ellipse({p.x() + dx * r, p.y() - r * 0.5}, r * 0.32, r * 0.2, Farbe::Druese,
+                  TStrich::Fein);
 }
 
 void HochblattPaar(TZeichner& z, QPointF p, double l, TBlattform form = TBlattform::Eifoermig)
@@ -1429,7 +1401,7 @@ void Druesen(TZeichner& z, char art)
                 anh.addEllipse(QPointF(0, 36), 44, 30);
                 z.Flaeche(anh, Farbe::Weiss);
             }
-            z.Flaeche(d, Druese);
+            z.Flaeche(d, Farbe::Druese);
         });
     }
     for (int i = 0; i < 3; ++i)
@@ -1922,7 +1894,7 @@ void Lebensraum44(TZeichner& z, char art)
         z.Flaeche(berg, QColor(0xd0, 0xcc, 0xc4));
         for (QPolygonF schnee : {QPolygonF({{90, 60}, {70, 100}, {100, 90}, {110, 92}}),
                                  QPolygonF({{220, 30}, {196, 80}, {220, 70}, {246, 84}})})
-            z.Flaeche(Polygon(schnee), Farbe::Weiss, TStrich::Fein);
+            z.Flaeche(Polygonpfad(schnee), Farbe::Weiss, TStrich::Fein);
         QPainterPath wiese;
         wiese.addRect(QRectF(6, 230, 308, 64));
         z.Flaeche(wiese, QColor(0xbf, 0xdc, 0x9a), TStrich::Fein);
@@ -1984,7 +1956,7 @@ void KnoeterichBluete(TZeichner& z, char art)
         for (int i = 0; i < 5; ++i)
             for (int k = 0; k < 4; ++k)
                 z.Kreis(Weiter(m, -90 + 72 * i + (k % 2 ? 12 : -12), 60 + k * 14), z.Gr(4, 6),
-                        Druese, TStrich::Fein);
+                        Farbe::Druese, TStrich::Fein);
 }
 
 // ---- Key 55: Rumex -------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QTransform>
 #include <QtMath>
 #include <algorithm>
 
@@ -43,6 +44,68 @@ double Winkel(QPointF von, QPointF nach)
 QPointF Mitte(QPointF a, QPointF b, double t)
 {
     return a + (b - a) * t;
+}
+
+double Glatt(double u)
+{
+    u = std::clamp(u, 0.0, 1.0);
+    return u * u * (3 - 2 * u);
+}
+
+void Rahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne)
+{
+    QPainter& m = z.Maler();
+    m.save();
+    m.translate(p);
+    m.rotate(winkel);
+    zeichne();
+    m.restore();
+}
+
+void Rahmen(TZeichner& z, QPointF p, double winkel, double massstab,
+            const std::function<void()>& zeichne)
+{
+    QPainter& m = z.Maler();
+    m.save();
+    m.translate(p);
+    m.rotate(winkel);
+    m.scale(massstab, massstab);
+    zeichne();
+    m.restore();
+}
+
+QPainterPath Polygonpfad(const QPolygonF& punkte)
+{
+    QPainterPath p;
+    p.addPolygon(punkte);
+    p.closeSubpath();
+    return p;
+}
+
+QPainterPath Ellipsenpfad(QPointF mitte, double rx, double ry)
+{
+    QPainterPath p;
+    p.addEllipse(mitte, rx, ry);
+    return p;
+}
+
+QPainterPath Gerundet(const QPolygonF& punkte)
+{
+    const int n = punkte.size();
+    QPainterPath pfad(Mitte(punkte[n - 1], punkte[0]));
+    for (int i = 0; i < n; ++i)
+        pfad.quadTo(punkte[i], Mitte(punkte[i], punkte[(i + 1) % n]));
+    pfad.closeSubpath();
+    return pfad;
+}
+
+QPainterPath Skaliert(const QPainterPath& pfad, QPointF fix, double faktor)
+{
+    QTransform t;
+    t.translate(fix.x(), fix.y());
+    t.scale(faktor, faktor);
+    t.translate(-fix.x(), -fix.y());
+    return t.map(pfad);
 }
 
 TZeichner::TZeichner(QPainter& painter, bool gross) : m_painter(painter), m_gross(gross)

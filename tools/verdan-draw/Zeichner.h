@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
+#include <QPolygonF>
 #include <QString>
+#include <functional>
 
 // The colours of every drawing: dark green lines on white, pale fills, accents only where
 // a value is a colour or a part is to be pointed out.
@@ -22,6 +24,7 @@ inline const QColor WasserFlaeche{0xdc, 0xec, 0xfa};
 inline const QColor Akzent{0xc8, 0x3c, 0x22};
 inline const QColor AkzentFlaeche{0xf8, 0xc9, 0xa6};
 inline const QColor Schnitt{0xf3, 0xe9, 0xc6}; // cut surfaces of sections
+inline const QColor Druese{0xe3, 0xb2, 0x3a};  // the heads of glandular hairs
 inline const QColor Weiss{0xff, 0xff, 0xff};
 } // namespace Farbe
 
@@ -91,8 +94,28 @@ private:
     bool m_gross;
 };
 
+// The middle of the canvas and the line where stalks and stems stand.
+constexpr double MitteX = TZeichner::Breite / 2;
+constexpr double Unten = TZeichner::Hoehe - 8;
+
+// Draws inside a local frame: origin at p, x along winkel; the canvas is as before afterwards.
+void Rahmen(TZeichner& z, QPointF p, double winkel, const std::function<void()>& zeichne);
+// The same frame, scaled by massstab as well.
+void Rahmen(TZeichner& z, QPointF p, double winkel, double massstab,
+            const std::function<void()>& zeichne);
+
+// Closed outlines: a polygon, an ellipse, a rounded outline through the midpoints of the
+// corners given.
+QPainterPath Polygonpfad(const QPolygonF& punkte);
+QPainterPath Ellipsenpfad(QPointF mitte, double rx, double ry);
+QPainterPath Gerundet(const QPolygonF& punkte);
+// The path enlarged by faktor around the point fix.
+QPainterPath Skaliert(const QPainterPath& pfad, QPointF fix, double faktor);
+
 // Small vector helpers in the canvas's coordinates (angles in degrees, 0 = right, -90 = up).
 QPointF Richtung(double winkel);
 QPointF Weiter(QPointF p, double winkel, double laenge);
 double Winkel(QPointF von, QPointF nach);
 QPointF Mitte(QPointF a, QPointF b, double t = 0.5);
+// A smooth step from 0 at u <= 0 to 1 at u >= 1.
+double Glatt(double u);
