@@ -1,5 +1,8 @@
 #include "foundation/KR_Kindfenster.h"
 
+#include "foundation/KR_Label.h"
+
+#include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -36,4 +39,26 @@ void HoleNachVorn(QWidget* window)
         window->raise();
         window->activateWindow();
     }
+}
+
+TKR_Kopfzeile ErstelleKopfzeile(QWidget* panel, const QString& titel, int top)
+{
+    const auto verweis = [panel](const QString& text) {
+        auto* label = new TKR_Label(text, panel);
+        label->SetFlashEnabled(true);
+        label->SetFlashNormalFarbe(Qt::black);
+        label->SetFlashHighlightFarbe(Qt::red);
+        return label;
+    };
+    TKR_Kopfzeile kopf{verweis(titel), verweis(QStringLiteral(".Zurück"))};
+    QFont fett = kopf.Titel->font();
+    fett.setBold(true);
+    fett.setUnderline(true);
+    kopf.Titel->setFont(fett);
+    kopf.Titel->adjustSize();
+    kopf.Titel->move(8, top);
+    kopf.Zurueck->setCursor(Qt::PointingHandCursor);
+    kopf.Zurueck->adjustSize();
+    kopf.Zurueck->move(kopf.Titel->x() + kopf.Titel->width(), top);
+    return kopf;
 }

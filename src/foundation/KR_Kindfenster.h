@@ -2,7 +2,9 @@
 
 class QMdiSubWindow;
 class QObject;
+class QString;
 class QWidget;
+class TKR_Label;
 
 // Child windows that work as top-level windows and as the widget of an MDI sub-window (the
 // species list, the glossary).
@@ -16,3 +18,12 @@ void SchliesseKindfenster(QWidget* window);
 void GehtMitBesitzer(QWidget* window, QObject* owner);
 // Brings window, or its MDI sub-window, to the front.
 void HoleNachVorn(QWidget* window);
+
+// The head line of such a window on panel: its title, bold and underlined, at (8, top), and
+// ".Zurück" right beside it; both turn red under the mouse.
+struct TKR_Kopfzeile
+{
+    TKR_Label* Titel;
+    TKR_Label* Zurueck;
+};
+TKR_Kopfzeile ErstelleKopfzeile(QWidget* panel, const QString& titel, int top);

@@ -70,24 +70,9 @@ void TVerdan_Artenliste::BaueFenster()
     m_panel1->resize(width(), 25);
     SetAlign(m_panel1, TKR_Align::Top);
 
-    m_lArtenliste = new TKR_Label(QStringLiteral("Artenliste"), m_panel1);
-    QFont fett = m_lArtenliste->font();
-    fett.setBold(true);
-    fett.setUnderline(true);
-    m_lArtenliste->setFont(fett);
-    m_lArtenliste->SetFlashEnabled(true);
-    m_lArtenliste->SetFlashNormalFarbe(Qt::black);
-    m_lArtenliste->SetFlashHighlightFarbe(Qt::red);
-    m_lArtenliste->adjustSize();
-    m_lArtenliste->move(8, 5);
-
-    m_lAnfang = new TKR_Label(QStringLiteral(".Zurück"), m_panel1);
-    m_lAnfang->setCursor(Qt::PointingHandCursor);
-    m_lAnfang->SetFlashEnabled(true);
-    m_lAnfang->SetFlashNormalFarbe(Qt::black);
-    m_lAnfang->SetFlashHighlightFarbe(Qt::red);
-    m_lAnfang->adjustSize();
-    m_lAnfang->move(m_lArtenliste->x() + m_lArtenliste->width(), m_lArtenliste->y());
+    const TKR_Kopfzeile kopf = ErstelleKopfzeile(m_panel1, QStringLiteral("Artenliste"), 5);
+    m_lArtenliste = kopf.Titel;
+    m_lAnfang = kopf.Zurueck;
     connect(m_lAnfang, &TKR_Label::clicked, this, &TVerdan_Artenliste::Schliessen);
 
     m_krPanel2 = WeissesPanel(this);

@@ -46,15 +46,6 @@ TKR_Panel* WeissesPanel(QWidget* parent, TKR_Align align)
     return panel;
 }
 
-TKR_Label* Verweis(const QString& caption, QWidget* parent)
-{
-    auto* label = new TKR_Label(caption, parent);
-    label->SetFlashEnabled(true);
-    label->SetFlashNormalFarbe(Qt::black);
-    label->SetFlashHighlightFarbe(Qt::red);
-    return label;
-}
-
 } // namespace
 
 TVerdan_Glossar::TVerdan_Glossar(QWidget* owner, TVD_StrukturDataModul* strukturModul)
@@ -87,16 +78,9 @@ void TVerdan_Glossar::ErstelleKomponenten()
 {
     Panel1 = WeissesPanel(this, TKR_Align::Top);
     Panel1->resize(width(), 20);
-    LGlossar = Verweis(QStringLiteral("Glossar"), Panel1);
-    QFont fett = LGlossar->font();
-    fett.setBold(true);
-    fett.setUnderline(true);
-    LGlossar->setFont(fett);
-    LGlossar->adjustSize();
-    LGlossar->move(8, 3);
-    LAnfang = Verweis(QStringLiteral(".Zurück"), Panel1);
-    LAnfang->setCursor(Qt::PointingHandCursor);
-    LAnfang->adjustSize();
+    const TKR_Kopfzeile kopf = ErstelleKopfzeile(Panel1, QStringLiteral("Glossar"), 3);
+    LGlossar = kopf.Titel;
+    LAnfang = kopf.Zurueck;
     connect(LAnfang, &TKR_Label::clicked, this, &TVerdan_Glossar::LAnfangClick);
 
     Panel3 = WeissesPanel(this, TKR_Align::Top);
@@ -188,7 +172,6 @@ void TVerdan_Glossar::ErstelleKomponenten()
 void TVerdan_Glossar::FormCreate()
 {
     if (SetupBlock.MaximizeChildren) setWindowState(Qt::WindowMaximized);
-    LAnfang->move(LGlossar->x() + LGlossar->width(), LGlossar->y());
     try {
         GlossarTable->SetDatabaseName(SetupBlock.GlobalDir);
         GlossarTable->SetTableName(QStringLiteral("VDB_%1").arg(GlossarSchluessel));
