@@ -286,15 +286,21 @@ void TDatenpruefung::LeseNummern()
     lies(FamilienlistenSchluessel, QStringLiteral("FN"), m_familien, m_familienGelesen);
 }
 
+std::unique_ptr<TTable> TDatenpruefung::OeffneTabelle(const QString& name) const
+{
+    auto tabelle = std::make_unique<TTable>();
+    tabelle->SetDatabaseName(m_verzeichnis);
+    tabelle->SetTableName(name);
+    tabelle->Open();
+    return tabelle;
+}
+
 QSet<int> TDatenpruefung::Nummern(const QString& tabelle, const QString& spalte)
 {
-    TTable t;
-    t.SetDatabaseName(m_verzeichnis);
-    t.SetTableName(tabelle);
-    t.Open();
-    const TField& feld = *t.FieldByName(spalte);
+    const std::unique_ptr<TTable> t = OeffneTabelle(tabelle);
+    const TField& feld = *t->FieldByName(spalte);
     QSet<int> menge;
-    for (t.First(); !t.Eof(); t.Next()) {
+    for (t->First(); !t->Eof(); t->Next()) {
         if (!feld.IsNull()) menge.insert(feld.AsInteger());
     }
     return menge;

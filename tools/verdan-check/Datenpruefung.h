@@ -40,6 +40,8 @@ private:
     void Fehler(const QString& ort, const QString& text);
     void Hinweis(const QString& ort, const QString& text);
 
+    // A table of the directory, open; raises EDatabaseError.
+    std::unique_ptr<TTable> OeffneTabelle(const QString& name) const;
     void LeseNummern();
     QSet<int> Nummern(const QString& tabelle, const QString& spalte);
     void PruefeSchluessel(TVerdan_KriterienGruppe& gruppe);

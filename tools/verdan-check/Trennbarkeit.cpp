@@ -127,14 +127,11 @@ QList<TKriteriumMitItems> TickbareKriterien(TVerdan_KriterienGruppe& gruppe, con
     return kriterien;
 }
 
-// The taxa of a key table in the order of their names; rows without a name are passed over.
-QList<TTaxon> LeseTaxa(const QString& verzeichnis, const TTableInfo& info,
-                       const QString& namensspalte, const QList<TKriteriumMitItems>& kriterien)
+// The taxa of an open key table in the order of their names; rows without a name are passed
+// over.
+QList<TTaxon> LeseTaxa(TTable& tabelle, const QString& namensspalte,
+                       const QList<TKriteriumMitItems>& kriterien)
 {
-    TTable tabelle;
-    tabelle.SetDatabaseName(verzeichnis);
-    tabelle.SetTableName(info.Name);
-    tabelle.Open();
     const TField* name = tabelle.FindField(namensspalte);
     QList<const TField*> felder;
     for (const TKriteriumMitItems& kriterium : kriterien)
@@ -248,7 +245,7 @@ void TDatenpruefung::PruefeTrennbarkeit(TVerdan_KriterienGruppe& gruppe, const T
     if (kriterien.isEmpty()) return;
     QList<TTaxon> taxa;
     try {
-        taxa = LeseTaxa(m_verzeichnis, info, gruppe.SpalteBezeichnung, kriterien);
+        taxa = LeseTaxa(*OeffneTabelle(info.Name), gruppe.SpalteBezeichnung, kriterien);
     } catch (const EDatabaseError&) {
         return; // the row check has reported the table already
     }

@@ -178,10 +178,8 @@ private:
         tabelle.Name = gruppe->GetTabellenName();
         if (!m_pruefung.m_datenbank->FindTable(tabelle.Name)) return false;
         try {
-            TTable t;
-            t.SetDatabaseName(m_pruefung.m_verzeichnis);
-            t.SetTableName(tabelle.Name);
-            t.Open();
+            const std::unique_ptr<TTable> offen = m_pruefung.OeffneTabelle(tabelle.Name);
+            TTable& t = *offen;
             const auto zahl = [&t](const char* name) -> const TField* {
                 const TField* feld = t.FindField(QString::fromUtf8(name));
                 return feld && feld->DataType() != TFieldType::String ? feld : nullptr;
