@@ -20,6 +20,8 @@ import re
 import sys
 from collections import defaultdict
 
+from fill_taxon_numbers import NAME_COLUMNS
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(os.path.dirname(HERE))
 DEFAULT_SOURCE = os.path.join(REPO, "..", "shared", "data", "germansl")
@@ -27,8 +29,8 @@ DEFAULT_OUT = os.path.join(REPO, "data", "tables")
 GERMAN_FAMILY_NAMES = os.path.join(HERE, "familien_deutsch.tsv")
 GERMAN_GENUS_NAMES = os.path.join(HERE, "gattungen_deutsch.tsv")
 CHARACTERS = os.path.join(HERE, "merkmale.tsv")
-# Key tables whose rows name taxa, with their name column; the family key names families.
-KEY_NAME_COLUMNS = {2: "Art", 3: "SIP", **{number: "Art" for number in range(7, 60)}}
+# Key tables whose rows name taxa; the family key names families.
+TAXON_KEYS = [2, 3, *range(7, 60)]
 
 HYBRID_SIGN = "\u00d7"
 
@@ -255,7 +257,8 @@ def read_key_aggregates(tables_dir):
     names = set()
     if not os.path.isdir(tables_dir):
         return names
-    for number, column in sorted(KEY_NAME_COLUMNS.items()):
+    for number in TAXON_KEYS:
+        column = NAME_COLUMNS.get(number, "Art")
         path = os.path.join(tables_dir, f"VDB_{number}.tsv")
         if not os.path.isfile(path):
             continue
