@@ -4,6 +4,7 @@
 #include "data/KR_TEXT.h"
 #include "data/Verdan_Benutzerdatenbank.h"
 #include "html/Kr_html.h"
+#include "key/Verdan_Definition.h"
 #include "key/Verdan_Kriteriengruppe.h"
 #include "platform/Schema.h"
 
@@ -11,13 +12,6 @@
 #include <memory>
 
 namespace {
-
-// Key numbers of the catalogue that the server relies on.
-constexpr int ArtenSchluessel = 1;
-constexpr int GruppenSchluessel = 4;
-constexpr int FamilienSchluessel = 5;
-constexpr int GattungsSchluessel = 6;
-constexpr int FamilienlistenSchluessel = 60;
 
 const QString PrimaerIndex;
 const QString FamilienIndex = QStringLiteral("Familienliste_FN_IX");
@@ -167,7 +161,7 @@ void TVerdan_Datenbankserver::OpenTable(int nummer)
 // An empty species table holds no taxon, whatever number is asked for.
 bool TVerdan_Datenbankserver::Locate(int id)
 {
-    TTable& arten = Tabelle(ArtenSchluessel);
+    TTable& arten = Tabelle(VerdanSchluessel::Arten);
     if (arten.IsEmpty()) return false;
     if (arten.FieldByName(QStringLiteral("ID"))->AsInteger() == id) return true;
     return arten.FindKey({id});
@@ -199,37 +193,38 @@ QString TVerdan_Datenbankserver::DeutscherNameAusListe(int nummer, const QString
 
 QString TVerdan_Datenbankserver::FamilienName(int familie)
 {
-    return NameAusListe(FamilienlistenSchluessel, FamilienIndex, familie);
+    return NameAusListe(VerdanSchluessel::Familienliste, FamilienIndex, familie);
 }
 
 QString TVerdan_Datenbankserver::DeutscherFamilienName(int familie)
 {
-    return DeutscherNameAusListe(FamilienlistenSchluessel, FamilienIndex, familie,
+    return DeutscherNameAusListe(VerdanSchluessel::Familienliste, FamilienIndex, familie,
                                  QStringLiteral("D-Familie"));
 }
 
 QString TVerdan_Datenbankserver::GattungsName(int gattung)
 {
-    return NameAusListe(GattungsSchluessel, PrimaerIndex, gattung);
+    return NameAusListe(VerdanSchluessel::Gattungsliste, PrimaerIndex, gattung);
 }
 
 QString TVerdan_Datenbankserver::DeutscherGattungsName(int gattung)
 {
-    return DeutscherNameAusListe(GattungsSchluessel, PrimaerIndex, gattung,
+    return DeutscherNameAusListe(VerdanSchluessel::Gattungsliste, PrimaerIndex, gattung,
                                  QStringLiteral("D-Gattung"));
 }
 
 QString TVerdan_Datenbankserver::GattungsNameDerArt(int id)
 {
     if (!Locate(id)) return {};
-    return GattungsName(Tabelle(ArtenSchluessel).FieldByName(QStringLiteral("GN"))->AsInteger());
+    return GattungsName(
+        Tabelle(VerdanSchluessel::Arten).FieldByName(QStringLiteral("GN"))->AsInteger());
 }
 
 QString TVerdan_Datenbankserver::GruppenName(int nummer, bool deutsch)
 {
     TVerdan_KriterienGruppe* gruppe = Benutzerdatenbank()->GruppeNr(nummer);
     if (!gruppe) return {};
-    TTable& gruppen = Tabelle(GruppenSchluessel);
+    TTable& gruppen = Tabelle(VerdanSchluessel::Gruppenliste);
     if (!gruppen.FindKey({gruppe->GetName()})) return {};
     if (deutsch) {
         if (const TField* feld = gruppen.FindField(QStringLiteral("D-Gruppe")))
@@ -242,7 +237,7 @@ QString TVerdan_Datenbankserver::GruppenName(int nummer, bool deutsch)
 QString TVerdan_Datenbankserver::ArtName(int id)
 {
     if (!Locate(id)) return {};
-    const TTable& arten = Tabelle(ArtenSchluessel);
+    const TTable& arten = Tabelle(VerdanSchluessel::Arten);
     QString name = Text(arten, QStringLiteral("Gattung")) + u' ' +
                    Text(arten, QStringLiteral("Art")) + u' ' +
                    Text(arten, QStringLiteral("Unterart"));
@@ -254,7 +249,7 @@ QString TVerdan_Datenbankserver::ArtName(int id)
 QString TVerdan_Datenbankserver::DeutscherArtName(int id)
 {
     if (!Locate(id)) return {};
-    return TrimSpaces(Text(Tabelle(ArtenSchluessel), QStringLiteral("Deutsch")));
+    return TrimSpaces(Text(Tabelle(VerdanSchluessel::Arten), QStringLiteral("Deutsch")));
 }
 
 void TVerdan_Datenbankserver::SammleBestimmungshilfen(int nummer, const TKR_Textus* sql,
@@ -311,7 +306,7 @@ bool TVerdan_Datenbankserver::ArtBeschreibung(int id, const TKR_Textus* hilfen,
                                               TKR_HtmlDesigner& designer)
 {
     if (!Locate(id)) return true;
-    TTable& arten = Tabelle(ArtenSchluessel);
+    TTable& arten = Tabelle(VerdanSchluessel::Arten);
     const QString familie = FamilienName(arten.FieldByName(QStringLiteral("FN"))->AsInteger());
     designer.StrongOn();
     designer.AddHtml(ArtName(id));
@@ -359,7 +354,8 @@ void TVerdan_Datenbankserver::SchreibeBeschreibungszeilen(TTable& arten, TKR_Htm
 {
     TZeilenMitUeberschrift zeilen(designer, QStringLiteral("Beschreibung"), false);
     const auto kriterium = [&](int nummer) {
-        const TVerdan_DatenBankFeld* feld = Benutzerdatenbank()->FeldNr(ArtenSchluessel, nummer);
+        const TVerdan_DatenBankFeld* feld =
+            Benutzerdatenbank()->FeldNr(VerdanSchluessel::Arten, nummer);
         if (feld)
             zeilen.Zeile(feld->GetAnzeigeTitel(), feld->CodesAlsText(Text(arten, feld->Code)));
     };
@@ -383,11 +379,11 @@ void TVerdan_Datenbankserver::SchreibeBeschreibungszeilen(TTable& arten, TKR_Htm
 bool TVerdan_Datenbankserver::FamilienBeschreibung(int familie, const TKR_Textus* hilfen,
                                                    TKR_HtmlDesigner& designer)
 {
-    TTable& familien = Tabelle(FamilienlistenSchluessel);
+    TTable& familien = Tabelle(VerdanSchluessel::Familienliste);
     WaehleIndex(familien, FamilienIndex);
     if (familien.FindKey({familie})) {
         designer.StrongOn();
-        designer.AddText(Text(familien, Bezeichnungsspalte(FamilienlistenSchluessel)));
+        designer.AddText(Text(familien, Bezeichnungsspalte(VerdanSchluessel::Familienliste)));
         designer.StrongOff();
         designer.SmallOn();
         designer.AddText(Text(familien, QStringLiteral("D-Familie")));
@@ -406,10 +402,10 @@ bool TVerdan_Datenbankserver::FamilienBeschreibung(int familie, const TKR_Textus
 
 bool TVerdan_Datenbankserver::GattungsBeschreibung(int gattung, TKR_HtmlDesigner& designer)
 {
-    TTable& gattungen = Tabelle(GattungsSchluessel);
+    TTable& gattungen = Tabelle(VerdanSchluessel::Gattungsliste);
     WaehleIndex(gattungen, PrimaerIndex);
     if (gattungen.FindKey({gattung})) {
-        const QString name = Text(gattungen, Bezeichnungsspalte(GattungsSchluessel));
+        const QString name = Text(gattungen, Bezeichnungsspalte(VerdanSchluessel::Gattungsliste));
         designer.StrongOn();
         designer.AddHtml(name);
         designer.StrongOff();
@@ -432,7 +428,7 @@ void TVerdan_Datenbankserver::SchreibeGattungsnamen(TTable& gattungen, int gattu
                                                     TKR_HtmlDesigner& designer)
 {
     const QString deutschSpalte = QStringLiteral("D-Gattung");
-    const QString namensSpalte = Bezeichnungsspalte(GattungsSchluessel);
+    const QString namensSpalte = Bezeichnungsspalte(VerdanSchluessel::Gattungsliste);
     TKR_Textus deutsch;
     deutsch.AddLine(Text(gattungen, deutschSpalte));
     TKR_Textus synonyme;
@@ -466,7 +462,7 @@ bool TVerdan_Datenbankserver::GruppenBeschreibung(TVerdan_KriterienGruppe* grupp
     designer.AddText(QStringLiteral("Gruppe ") + gruppe->Titel);
     designer.StrongOff();
     designer.SmallOn();
-    TTable& gruppen = Tabelle(GruppenSchluessel);
+    TTable& gruppen = Tabelle(VerdanSchluessel::Gruppenliste);
     if (gruppen.FindKey({gruppe->GetName()})) {
         designer.AddText(Text(gruppen, QStringLiteral("D-Gruppe")));
         const QString bemerkung = Text(gruppen, QStringLiteral("Bemerkung"));
@@ -483,7 +479,7 @@ void TVerdan_Datenbankserver::SchluesselMerkmale(TVerdan_KriterienGruppe* gruppe
     if (!gruppe || gruppe->Count() == 0) return;
     // The family key's rows carry the family number and no taxon number.
     const QString bedingung =
-        gruppe->Nummer == FamilienSchluessel
+        gruppe->Nummer == VerdanSchluessel::Familien
             ? QStringLiteral("where FN = ")
             : QStringLiteral("where ") + gruppe->SpalteID + QStringLiteral(" = ");
     TKR_Query abfrage;

@@ -7,18 +7,13 @@
 #include "data/Verdan_Benutzerdatenbank.h"
 #include "html/Kr_html.h"
 #include "key/Verdan_Abfrageliste.h"
+#include "key/Verdan_Definition.h"
 #include "key/Verdan_Flagoutstuktur.h"
 #include "platform/Query.h"
 
 #include <exception>
 
 namespace {
-
-// Fixed key numbers whose rows the name column shows differently.
-constexpr int Grundtabelle = 3;
-constexpr int GruppenSchluessel = 4;
-constexpr int FamilienSchluessel = 5;
-constexpr int GattungsSchluessel = 6;
 
 constexpr int BezeichnungBreite = 60;
 
@@ -127,7 +122,8 @@ QString TVerdan_Bestimmungszeile::DeutscherText(const TDataSet& ergebnis,
     const int schluessel = AktuelleSchluesselnummer();
     const QString bezeichnung = Text(ergebnis, Bezeichnung);
     QString text;
-    if (zeile.Taxon == 0 || schluessel == FamilienSchluessel || schluessel == GattungsSchluessel) {
+    if (zeile.Taxon == 0 || schluessel == VerdanSchluessel::Familien ||
+        schluessel == VerdanSchluessel::Gattungsliste) {
         if (zeile.Gattung > 0) text = m_server->DeutscherGattungsName(zeile.Gattung);
         if (!text.isEmpty() && !bezeichnung.isEmpty())
             text += QStringLiteral(" (") + bezeichnung + QStringLiteral(") ");
@@ -160,20 +156,20 @@ QString TVerdan_Bestimmungszeile::MitPfeilZumZiel(const QString& text,
     if (zeile.Gruppe <= 0 && zeile.Gattung <= 0 && zeile.Familie <= 0) return text;
     const int schluessel = AktuelleSchluesselnummer();
     // A family row of the family key is named by its family, whatever else it carries.
-    const bool familienZeile = schluessel == FamilienSchluessel && zeile.Familie > 0;
+    const bool familienZeile = schluessel == VerdanSchluessel::Familien && zeile.Familie > 0;
     QString ergebnis = text + QStringLiteral("  -> ");
     if (zeile.Gattung > 0 && !familienZeile) {
         const QString name = Gattungsname(zeile.Gattung);
-        if (schluessel == GattungsSchluessel) return name + QStringLiteral(" -> ");
+        if (schluessel == VerdanSchluessel::Gattungsliste) return name + QStringLiteral(" -> ");
         if (!name.isEmpty()) ergebnis += name + u' ';
     } else if (zeile.Gruppe > 0 && !familienZeile) {
         const QString name = m_server->GruppenName(zeile.Gruppe, DeutscheNamen);
-        if (schluessel == GruppenSchluessel) return name + QStringLiteral(" -> ");
+        if (schluessel == VerdanSchluessel::Gruppenliste) return name + QStringLiteral(" -> ");
         if (!name.isEmpty()) ergebnis += name + u' ';
     } else if (zeile.Familie > 0) {
         const QString name = Familienname(zeile.Familie);
         if (!name.isEmpty()) {
-            if (schluessel == FamilienSchluessel) return name + QStringLiteral(" ->  ");
+            if (schluessel == VerdanSchluessel::Familien) return name + QStringLiteral(" ->  ");
             ergebnis += name + u' ';
         }
     }
@@ -202,8 +198,8 @@ TVerdan_Folgeebene TVerdan_Bestimmungszeile::Folgeebene(const TDataSet& ergebnis
 {
     const TVerdan_Zeilenwerte zeile = LeseZeile(ergebnis, false, true);
     if (zeile.Gruppe > 0) return {zeile.Gruppe, zeile.Gattung, 0};
-    if (zeile.Gattung > 0) return {Grundtabelle, zeile.Gattung, 0};
-    if (zeile.Familie > 0) return {Grundtabelle, 0, zeile.Familie};
+    if (zeile.Gattung > 0) return {VerdanSchluessel::Grundtabelle, zeile.Gattung, 0};
+    if (zeile.Familie > 0) return {VerdanSchluessel::Grundtabelle, 0, zeile.Familie};
     return {};
 }
 

@@ -13,8 +13,6 @@ namespace {
 
 constexpr quint8 SchluesselModus = 1;
 constexpr int KatalogArt = 9;
-constexpr int ErsterItemSchluessel = 7;
-constexpr int LetzterItemSchluessel = 59;
 const QString ItemTabelle = QStringLiteral("KAT_Items");
 
 using Werte = std::initializer_list<std::pair<const char*, const char*>>;
@@ -778,8 +776,8 @@ public:
                 QStringLiteral("Die Tabelle %1 in \"%2\" kann nicht gelesen werden (%3); den "
                                "Kriterien der Schlüssel %4 bis %5 fehlen ihre Items.")
                     .arg(ItemTabelle, verzeichnis, fehler.Message())
-                    .arg(ErsterItemSchluessel)
-                    .arg(LetzterItemSchluessel));
+                    .arg(VerdanSchluessel::ErsterTeilschluessel)
+                    .arg(VerdanSchluessel::LetzterTeilschluessel));
         }
     }
 
@@ -824,13 +822,14 @@ private:
             Melde(zeile, QStringLiteral("den Schlüssel %1 gibt es nicht.").arg(zeile.Schluessel));
             return nullptr;
         }
-        if (zeile.Schluessel < ErsterItemSchluessel || zeile.Schluessel > LetzterItemSchluessel) {
+        if (zeile.Schluessel < VerdanSchluessel::ErsterTeilschluessel ||
+            zeile.Schluessel > VerdanSchluessel::LetzterTeilschluessel) {
             Melde(zeile, QStringLiteral("Schlüssel %1 (\"%2\") bekommt keine Items aus %3, nur "
                                         "die Schlüssel %4 bis %5.")
                              .arg(zeile.Schluessel)
                              .arg(gruppe->Name, ItemTabelle)
-                             .arg(ErsterItemSchluessel)
-                             .arg(LetzterItemSchluessel));
+                             .arg(VerdanSchluessel::ErsterTeilschluessel)
+                             .arg(VerdanSchluessel::LetzterTeilschluessel));
             return nullptr;
         }
         for (TKR_DatenBankFeld* feld : *gruppe) {

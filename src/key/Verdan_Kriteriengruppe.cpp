@@ -4,6 +4,7 @@
 #include "data/Verdan_Benutzerdatenbank.h"
 #include "foundation/KR_Exception.h"
 #include "key/Aw_FlagOut.h"
+#include "key/Verdan_Definition.h"
 
 #include <QStringList>
 #include <memory>
@@ -11,10 +12,6 @@
 namespace {
 
 // Fixed key numbers the statement treats specially.
-constexpr int ArtenSchluessel = 1;
-constexpr int GruppenSchluessel = 4;
-constexpr int FamilienSchluessel = 5;
-constexpr int GattungsSchluessel = 6;
 constexpr int FamilienListe = 60;
 
 // A number of a selection line; text that is not a number counts as 0.
@@ -127,7 +124,8 @@ void TVerdan_KriterienGruppe::SchreibeSpalten(TKR_Textus& sql, int zeilenFilter,
         sql.AddLine(QStringLiteral("A.") + SpalteGruppe + QStringLiteral(" as Gruppe,"));
     if (MitGN) {
         sql.AddLine(QStringLiteral("A.GN,"));
-        if (deutscheNamen && Nummer == GattungsSchluessel) sql.AddLine(QStringLiteral("A.GN_SN,"));
+        if (deutscheNamen && Nummer == VerdanSchluessel::Gattungsliste)
+            sql.AddLine(QStringLiteral("A.GN_SN,"));
     }
     if (MitFN) sql.AddLine(QStringLiteral("A.FN,"));
     if (!SpalteID.isEmpty())
@@ -135,11 +133,11 @@ void TVerdan_KriterienGruppe::SchreibeSpalten(TKR_Textus& sql, int zeilenFilter,
     if (!SpalteSippen.isEmpty())
         sql.AddLine(QStringLiteral("A.") + SpalteSippen + QStringLiteral(" as Sippen,"));
     if (deutscheNamen) {
-        if (Nummer == GruppenSchluessel) {
+        if (Nummer == VerdanSchluessel::Gruppenliste) {
             sql.AddLine(QStringLiteral("A.\"D-Gruppe\" as Deutsch,"));
-        } else if (Nummer == FamilienSchluessel) {
+        } else if (Nummer == VerdanSchluessel::Familien) {
             sql.AddLine(QStringLiteral("B.\"D-Familie\" || \"/\" || B.\"Familie\" as Deutsch,"));
-        } else if (Nummer == GattungsSchluessel) {
+        } else if (Nummer == VerdanSchluessel::Gattungsliste) {
             sql.AddLine(QStringLiteral("A.\"D-Gattung\" as Deutsch,"));
         } else {
             sql.AddLine(QStringLiteral("A.GN as GN,"));
@@ -157,16 +155,18 @@ void TVerdan_KriterienGruppe::SchreibeTabellen(TKR_Textus& sql, bool deutscheNam
 {
     sql.AddLine(QStringLiteral("From \"") + GetTabellenName() + QStringLiteral("\" A"));
     const QString gattungen = QStringLiteral("  Left Outer Join \"") +
-                              TabellenNameZuNummer(GattungsSchluessel) +
+                              TabellenNameZuNummer(VerdanSchluessel::Gattungsliste) +
                               QStringLiteral("\" C ON (A.GN = C.GN)");
     if (!deutscheNamen) {
         if (MitGattung) sql.AddLine(gattungen);
-    } else if (Nummer == FamilienSchluessel) {
+    } else if (Nummer == VerdanSchluessel::Familien) {
         sql.AddLine(QStringLiteral("  Left Outer Join \"") + TabellenNameZuNummer(FamilienListe) +
                     QStringLiteral("\" B ON (A.FN = B.FN)"));
-    } else if (Nummer != GruppenSchluessel && Nummer != GattungsSchluessel) {
-        sql.AddLine(QStringLiteral("  Left Outer Join \"") + TabellenNameZuNummer(ArtenSchluessel) +
-                    QStringLiteral("\" B ON (A.") + SpalteID + QStringLiteral(" = B.ID)"));
+    } else if (Nummer != VerdanSchluessel::Gruppenliste &&
+               Nummer != VerdanSchluessel::Gattungsliste) {
+        sql.AddLine(QStringLiteral("  Left Outer Join \"") +
+                    TabellenNameZuNummer(VerdanSchluessel::Arten) + QStringLiteral("\" B ON (A.") +
+                    SpalteID + QStringLiteral(" = B.ID)"));
         sql.AddLine(gattungen);
     }
 }
@@ -198,7 +198,7 @@ void TVerdan_KriterienGruppe::SchreibeBedingungen(TKR_Textus& sql, const QString
     const bool mitZeilenFilter = zeilenFilter > 0 && !SpalteID.isEmpty();
 
     if (kriterien.isEmpty() && gattung < 1 && familie < 1) {
-        if (zeilenFilter < 1 && Nummer == GattungsSchluessel && !deutscheNamen) {
+        if (zeilenFilter < 1 && Nummer == VerdanSchluessel::Gattungsliste && !deutscheNamen) {
             // Other names of a genus lead to it through GN_SN; the plain list hides them.
             sql.AddLine(QStringLiteral("WHERE"));
             sql.AddLine(QStringLiteral("  ( A.GN_SN is null)"));
@@ -230,7 +230,7 @@ void TVerdan_KriterienGruppe::SchreibeSortierung(TKR_Textus& sql, bool deutscheN
         sql.AddLine(QStringLiteral("ORDER BY Deutsch, Bezeichnung"));
     else if (MitGattung)
         sql.AddLine(QStringLiteral("ORDER BY Gattung, Bezeichnung"));
-    else if (Nummer == FamilienSchluessel)
+    else if (Nummer == VerdanSchluessel::Familien)
         sql.AddLine(QStringLiteral("ORDER BY Bezeichnung, Sippen"));
     else
         sql.AddLine(QStringLiteral("ORDER BY Bezeichnung"));

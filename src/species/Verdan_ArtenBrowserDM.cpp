@@ -4,6 +4,7 @@
 #include "data/Verdan_BdBServer.h"
 #include "data/Verdan_Benutzerdatenbank.h"
 #include "foundation/KR_DataSource.h"
+#include "key/Verdan_Definition.h"
 #include "platform/DatabaseError.h"
 #include "platform/Query.h"
 #include "platform/Table.h"
@@ -11,9 +12,6 @@
 #include <exception>
 
 namespace {
-
-constexpr int ArtenSchluessel = 1;
-constexpr int GattungsSchluessel = 6;
 
 const QString PflanzennameFeld = QStringLiteral("Pflanzenname");
 const QString DeutschFeld = QStringLiteral("Deutsch");
@@ -75,9 +73,10 @@ TVerdan_ArtenBrowserDataModul::TVerdan_ArtenBrowserDataModul(QObject* owner,
     try {
         VerdanArtTable->SetDatabaseName(m_server->DatabaseName());
         VerdanDeutschArtQuery->SetDatabaseName(m_server->DatabaseName());
-        VerdanArtTable->SetTableName(TabellenName(*m_server, ArtenSchluessel));
-        VerdanDeutschArtQuery->SetSQL(DeutschSQL(TabellenName(*m_server, ArtenSchluessel),
-                                                 TabellenName(*m_server, GattungsSchluessel)));
+        VerdanArtTable->SetTableName(TabellenName(*m_server, VerdanSchluessel::Arten));
+        VerdanDeutschArtQuery->SetSQL(
+            DeutschSQL(TabellenName(*m_server, VerdanSchluessel::Arten),
+                       TabellenName(*m_server, VerdanSchluessel::Gattungsliste)));
         VerdanArtTable->Open();
     } catch (const std::exception&) {
         // The list stays empty; the window still opens.

@@ -13,6 +13,7 @@
 #include "html/Kr_html.h"
 #include "html/Kr_htmlv.h"
 #include "key/VD_StrukturDM.h"
+#include "key/Verdan_Definition.h"
 #include "pictures/KR_MultiImage.h"
 #include "platform/DatabaseError.h"
 #include "platform/Field.h"
@@ -32,7 +33,6 @@ namespace {
 
 QPointer<TVerdan_Glossar> OffenesGlossar;
 
-constexpr int GlossarSchluessel = 61;
 constexpr int Datenbank = 1;
 constexpr int GrossesBild = 1;
 constexpr TColor GridFixedColor = 14671839;
@@ -174,7 +174,7 @@ void TVerdan_Glossar::FormCreate()
     if (SetupBlock.MaximizeChildren) setWindowState(Qt::WindowMaximized);
     try {
         GlossarTable->SetDatabaseName(SetupBlock.GlobalDir);
-        GlossarTable->SetTableName(QStringLiteral("VDB_%1").arg(GlossarSchluessel));
+        GlossarTable->SetTableName(QStringLiteral("VDB_%1").arg(VerdanSchluessel::Glossar));
         GlossarTable->Open();
     } catch (const EDatabaseError& fehler) {
         ShowMessageDlg(QStringLiteral("Glossar"),

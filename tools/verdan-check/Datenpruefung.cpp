@@ -11,14 +11,6 @@
 
 namespace {
 
-// Key numbers with a role of their own.
-constexpr int ArtenSchluessel = 1;
-constexpr int GruppenSchluessel = 4;
-constexpr int FamilienSchluessel = 5;
-constexpr int GattungsSchluessel = 6;
-constexpr int FamilienlistenSchluessel = 60;
-constexpr int GlossarSchluessel = 61;
-
 const QString Primaerindex = QStringLiteral("(primary)");
 const QString Sternchen = QStringLiteral("*");
 
@@ -124,7 +116,7 @@ QList<TDatenpruefung::TForderung>
 TDatenpruefung::Spaltenforderungen(const TVerdan_KriterienGruppe& gruppe)
 {
     switch (gruppe.Nummer) {
-    case ArtenSchluessel: {
+    case VerdanSchluessel::Arten: {
         QList<TForderung> forderungen;
         for (const char* spalte : {"ID", "FN", "GN", "RelID"})
             forderungen << TForderung{QString::fromUtf8(spalte), TArt::Zahl, Artenliste};
@@ -142,12 +134,12 @@ TDatenpruefung::Spaltenforderungen(const TVerdan_KriterienGruppe& gruppe)
                     << TForderung{QStringLiteral("AT_Beschreibung"), TArt::Memo, Beschreibungen};
         return forderungen;
     }
-    case FamilienlistenSchluessel:
+    case VerdanSchluessel::Familienliste:
         return {{QStringLiteral("FN"), TArt::Zahl, Beschreibungen},
                 {gruppe.SpalteBezeichnung, TArt::Text, Beschreibungen},
                 {QStringLiteral("D-Familie"), TArt::Text, Beschreibungen},
                 {QStringLiteral("Synonym"), TArt::Text, Beschreibungen}};
-    case GlossarSchluessel:
+    case VerdanSchluessel::Glossar:
         return {{QStringLiteral("Fachausdruck"), TArt::Text, Glossar},
                 {QStringLiteral("ID"), TArt::Zahl, Glossar},
                 {QStringLiteral("Code-Nummer"), TArt::Text, Glossar},
@@ -174,15 +166,16 @@ TDatenpruefung::Abfragespalten(const TVerdan_KriterienGruppe& gruppe)
     if (!gruppe.SpalteSippen.isEmpty())
         forderungen << TForderung{gruppe.SpalteSippen, TArt::Text, Abfragen};
     // German names join the genus list on GN in every key but 4, 5 and 6.
-    const bool deutscheNamenUeberGattung =
-        n != GruppenSchluessel && n != FamilienSchluessel && n != GattungsSchluessel;
+    const bool deutscheNamenUeberGattung = n != VerdanSchluessel::Gruppenliste &&
+                                           n != VerdanSchluessel::Familien &&
+                                           n != VerdanSchluessel::Gattungsliste;
     if (gruppe.MitGN || gruppe.MitGattung || deutscheNamenUeberGattung)
         forderungen << TForderung{QStringLiteral("GN"), TArt::Zahl, Abfragen};
     if (gruppe.MitFN) forderungen << TForderung{QStringLiteral("FN"), TArt::Zahl, Abfragen};
-    if (n == GruppenSchluessel)
+    if (n == VerdanSchluessel::Gruppenliste)
         forderungen << TForderung{QStringLiteral("D-Gruppe"), TArt::Text, Abfragen}
                     << TForderung{QStringLiteral("Bemerkung"), TArt::Text, Beschreibungen};
-    if (n == GattungsSchluessel)
+    if (n == VerdanSchluessel::Gattungsliste)
         forderungen << TForderung{QStringLiteral("GN_SN"), TArt::Zahl, Abfragen}
                     << TForderung{QStringLiteral("D-Gattung"), TArt::Text, Abfragen};
     // Rows with a taxon number get their aids through RelID.
@@ -195,19 +188,19 @@ QList<TDatenpruefung::TIndexForderung>
 TDatenpruefung::Indexforderungen(const TVerdan_KriterienGruppe& gruppe)
 {
     switch (gruppe.Nummer) {
-    case ArtenSchluessel:
+    case VerdanSchluessel::Arten:
         return {{Primaerindex, {QStringLiteral("ID")}, Beschreibungen},
                 {QStringLiteral("IX_ArtSuche"),
                  {QStringLiteral("Gattung"), QStringLiteral("Art")},
                  Artenliste}};
-    case GruppenSchluessel:
+    case VerdanSchluessel::Gruppenliste:
         return {{Primaerindex, {QStringLiteral("Gruppe")}, Beschreibungen}};
-    case GattungsSchluessel:
+    case VerdanSchluessel::Gattungsliste:
         return {{Primaerindex, {QStringLiteral("GN")}, Beschreibungen},
                 {QStringLiteral("Gattungsliste_GN_SN_IX"), {QStringLiteral("GN")}, Beschreibungen}};
-    case FamilienlistenSchluessel:
+    case VerdanSchluessel::Familienliste:
         return {{QStringLiteral("Familienliste_FN_IX"), {QStringLiteral("FN")}, Beschreibungen}};
-    case GlossarSchluessel:
+    case VerdanSchluessel::Glossar:
         return {
             {QStringLiteral("IX_GlossarFachausdruck"), {QStringLiteral("Fachausdruck")}, Glossar}};
     default:
@@ -281,9 +274,9 @@ void TDatenpruefung::LeseNummern()
             Fehler(tabelle, QStringLiteral("cannot be read: %1").arg(fehler.Message()));
         }
     };
-    lies(ArtenSchluessel, QStringLiteral("ID"), m_arten, m_artenGelesen);
-    lies(GattungsSchluessel, QStringLiteral("GN"), m_gattungen, m_gattungenGelesen);
-    lies(FamilienlistenSchluessel, QStringLiteral("FN"), m_familien, m_familienGelesen);
+    lies(VerdanSchluessel::Arten, QStringLiteral("ID"), m_arten, m_artenGelesen);
+    lies(VerdanSchluessel::Gattungsliste, QStringLiteral("GN"), m_gattungen, m_gattungenGelesen);
+    lies(VerdanSchluessel::Familienliste, QStringLiteral("FN"), m_familien, m_familienGelesen);
 }
 
 std::unique_ptr<TTable> TDatenpruefung::OeffneTabelle(const QString& name) const
@@ -325,7 +318,7 @@ void TDatenpruefung::PruefeSchluessel(TVerdan_KriterienGruppe& gruppe)
         Fehler(Spaltenort(tabelle, info->Columns[bestimmung].Name),
                QStringLiteral("is not a memo (M); the identification aids pass it over"));
     // The glossary's numbered criteria only number its pictures; they are no columns.
-    if (gruppe.Nummer != GlossarSchluessel) PruefeKriterienspalten(gruppe, *info);
+    if (gruppe.Nummer != VerdanSchluessel::Glossar) PruefeKriterienspalten(gruppe, *info);
     PruefeZeilen(gruppe, *info);
 }
 
@@ -419,7 +412,7 @@ private:
 
     void SammleFelder()
     {
-        if (m_gruppe.Nummer != GlossarSchluessel) SammleKriterien();
+        if (m_gruppe.Nummer != VerdanSchluessel::Glossar) SammleKriterien();
         if (const TField* gr = Feld(QStringLiteral("GR"));
             gr && gr->DataType() == TFieldType::String)
             m_gr = gr;
@@ -435,7 +428,7 @@ private:
             const TField* feld = kriterium ? Feld(kriterium->Code) : nullptr;
             if (!feld || feld->DataType() != TFieldType::String) continue;
             // Info criteria hold measured values, except key 1's, which hold lists of codes.
-            if (kriterium->NurInfo && m_gruppe.Nummer != ArtenSchluessel) continue;
+            if (kriterium->NurInfo && m_gruppe.Nummer != VerdanSchluessel::Arten) continue;
             m_kriterien << TKriterium{feld, kriterium, kriterium->NurInfo};
         }
     }
@@ -445,22 +438,24 @@ private:
     {
         const int n = m_gruppe.Nummer;
         TVerdan_Benutzerdatenbank& katalog = *m_pruefung.m_katalog;
-        const QString gattungen = katalog.GruppeNr(GattungsSchluessel)->GetTabellenName();
-        const QString familien = katalog.GruppeNr(FamilienlistenSchluessel)->GetTabellenName();
-        const QString arten = katalog.GruppeNr(ArtenSchluessel)->GetTabellenName();
+        const QString gattungen =
+            katalog.GruppeNr(VerdanSchluessel::Gattungsliste)->GetTabellenName();
+        const QString familien =
+            katalog.GruppeNr(VerdanSchluessel::Familienliste)->GetTabellenName();
+        const QString arten = katalog.GruppeNr(VerdanSchluessel::Arten)->GetTabellenName();
         if (m_pruefung.m_gattungenGelesen) {
-            if (n != GattungsSchluessel)
+            if (n != VerdanSchluessel::Gattungsliste)
                 Verweis(QStringLiteral("GN"), m_pruefung.m_gattungen, gattungen,
                         QStringLiteral("genus"));
             Verweis(QStringLiteral("GN_SN"), m_pruefung.m_gattungen, gattungen,
                     QStringLiteral("genus"));
         }
-        if (m_pruefung.m_familienGelesen && n != FamilienlistenSchluessel)
+        if (m_pruefung.m_familienGelesen && n != VerdanSchluessel::Familienliste)
             Verweis(QStringLiteral("FN"), m_pruefung.m_familien, familien,
                     QStringLiteral("family"));
         // Key 5's family rows carry no taxon number, so a blank ID passes everywhere.
-        if (m_pruefung.m_artenGelesen && n != ArtenSchluessel && n != GlossarSchluessel &&
-            m_gruppe.SpalteID == QStringLiteral("ID"))
+        if (m_pruefung.m_artenGelesen && n != VerdanSchluessel::Arten &&
+            n != VerdanSchluessel::Glossar && m_gruppe.SpalteID == QStringLiteral("ID"))
             Verweis(QStringLiteral("ID"), m_pruefung.m_arten, arten, QStringLiteral("taxon"));
     }
 

@@ -157,8 +157,7 @@ bool HatTrennbareSpalten(TVerdan_KriterienGruppe& gruppe, const TTableInfo* info
 {
     // Key 1 names its rows by an expression and offers nothing to tick; the glossary's
     // numbered criteria are no columns.
-    constexpr int GlossarSchluessel = 61;
-    if (!info || gruppe.Nummer == GlossarSchluessel) return false;
+    if (!info || gruppe.Nummer == VerdanSchluessel::Glossar) return false;
     const int spalte = info->ColumnIndex(gruppe.SpalteBezeichnung);
     return spalte >= 0 && info->Columns[spalte].Type == TFieldType::String;
 }

@@ -1,5 +1,6 @@
 #include "Datenpruefung.h"
 #include "data/Verdan_Benutzerdatenbank.h"
+#include "key/Verdan_Definition.h"
 #include "key/Verdan_Kriteriengruppe.h"
 #include "platform/Database.h"
 #include "platform/DatabaseError.h"
@@ -9,15 +10,6 @@
 #include <map>
 
 namespace {
-
-constexpr int ArtenSchluessel = 1;
-constexpr int FarnSchluessel = 2;
-constexpr int Grundtabelle = 3;
-constexpr int GruppenSchluessel = 4;
-constexpr int FamilienSchluessel = 5;
-constexpr int GattungsSchluessel = 6;
-constexpr int ErsterTeilschluessel = 7;
-constexpr int LetzterTeilschluessel = 59;
 
 // Genera listed by name in one summary note, so that the note stays one line.
 constexpr int GenannteGattungen = 12;
@@ -116,7 +108,8 @@ public:
     void Laufe()
     {
         LeseArten();
-        for (int n = FarnSchluessel; n <= LetzterTeilschluessel; ++n)
+        for (int n = VerdanSchluessel::Farnpflanzen; n <= VerdanSchluessel::LetzterTeilschluessel;
+             ++n)
             LeseSchluessel(n);
         PruefeErreichbarkeit();
         PruefeGruppenliste();
@@ -203,7 +196,7 @@ private:
                 zeile.Name = name ? name->AsString() : QString();
                 if (relId && !relId->IsNull())
                     zeile.Ort = QStringLiteral("%1, RelID %2").arg(tabelle.Name).arg(wert(relId));
-                else if (nummer == GruppenSchluessel)
+                else if (nummer == VerdanSchluessel::Gruppenliste)
                     zeile.Ort = QStringLiteral("%1, Gruppe \"%2\"").arg(tabelle.Name, zeile.Name);
                 else
                     zeile.Ort = QStringLiteral("%1, row %2").arg(tabelle.Name).arg(t.RecNo());
@@ -229,7 +222,7 @@ private:
     {
         TTabelle tabelle;
         const QStringList werte =
-            nummer == Grundtabelle
+            nummer == VerdanSchluessel::Grundtabelle
                 ? QStringList{QStringLiteral("L"), QStringLiteral("FA"), QStringLiteral("SO")}
                 : QStringList{};
         if (Lies(nummer, werte, tabelle)) m_tabellen.emplace(nummer, std::move(tabelle));
@@ -238,7 +231,7 @@ private:
     void LeseArten()
     {
         TTabelle arten;
-        if (!Lies(ArtenSchluessel,
+        if (!Lies(VerdanSchluessel::Arten,
                   {QStringLiteral("Gattung"), QStringLiteral("Art"), QStringLiteral("Unterart"),
                    QStringLiteral("Lebensform"), QStringLiteral("Blütenfarbe")},
                   arten))
@@ -284,24 +277,27 @@ private:
     // the grasses); the ferns are a path of their own. The group list offers every key.
     void PruefeErreichbarkeit()
     {
-        if (const TTabelle* gattungen = Tabelle(GattungsSchluessel)) {
+        if (const TTabelle* gattungen = Tabelle(VerdanSchluessel::Gattungsliste)) {
             for (const TZeile& zeile : gattungen->Zeilen)
                 m_gattungsnamen.insert(zeile.GN, zeile.Name);
             m_gattungslisteGelesen = true;
         }
-        QSet<int> direkt = Ziele(Grundtabelle);
-        direkt.unite(Ziele(FamilienSchluessel));
+        QSet<int> direkt = Ziele(VerdanSchluessel::Grundtabelle);
+        direkt.unite(Ziele(VerdanSchluessel::Familien));
         QSet<int> erreichteGattungen;
-        for (int n : {FarnSchluessel, Grundtabelle}) {
+        for (int n : {VerdanSchluessel::Farnpflanzen, VerdanSchluessel::Grundtabelle}) {
             if (const TTabelle* tabelle = Tabelle(n)) erreichteGattungen.unite(tabelle->Gattungen);
         }
         for (int n : direkt) {
-            if (n < ErsterTeilschluessel || n > LetzterTeilschluessel) continue;
+            if (n < VerdanSchluessel::ErsterTeilschluessel ||
+                n > VerdanSchluessel::LetzterTeilschluessel)
+                continue;
             if (const TTabelle* tabelle = Tabelle(n)) erreichteGattungen.unite(tabelle->Gattungen);
         }
-        const TTabelle* gruppen = Tabelle(GruppenSchluessel);
-        const QSet<int> inGruppenliste = Ziele(GruppenSchluessel);
-        for (int n = ErsterTeilschluessel; n <= LetzterTeilschluessel; ++n) {
+        const TTabelle* gruppen = Tabelle(VerdanSchluessel::Gruppenliste);
+        const QSet<int> inGruppenliste = Ziele(VerdanSchluessel::Gruppenliste);
+        for (int n = VerdanSchluessel::ErsterTeilschluessel;
+             n <= VerdanSchluessel::LetzterTeilschluessel; ++n) {
             const TTabelle* tabelle = Tabelle(n);
             TVerdan_KriterienGruppe* gruppe = m_katalog.GruppeNr(n);
             if (!tabelle || !gruppe) continue;
@@ -331,7 +327,7 @@ private:
     // found by the key's name: the row has to lead to that same key.
     void PruefeGruppenliste()
     {
-        const TTabelle* gruppen = Tabelle(GruppenSchluessel);
+        const TTabelle* gruppen = Tabelle(VerdanSchluessel::Gruppenliste);
         if (!gruppen) return;
         for (const TZeile& zeile : gruppen->Zeilen) {
             const QString ort = Spalte(zeile.Ort, QStringLiteral("GR"));
@@ -352,13 +348,15 @@ private:
     // another name), or without a key the basic table restricted to it.
     void PruefeGattungsliste()
     {
-        const TTabelle* gattungen = Tabelle(GattungsSchluessel);
-        const TTabelle* grundtabelle = Tabelle(Grundtabelle);
+        const TTabelle* gattungen = Tabelle(VerdanSchluessel::Gattungsliste);
+        const TTabelle* grundtabelle = Tabelle(VerdanSchluessel::Grundtabelle);
         if (!gattungen) return;
         // The ferns stand in key 2 only: a fern genus opens it, as a genus of a key opens that.
         QHash<int, QList<int>> schluesselDerGattung;
-        for (int n = FarnSchluessel; n <= LetzterTeilschluessel; ++n) {
-            if (n >= Grundtabelle && n < ErsterTeilschluessel) continue;
+        for (int n = VerdanSchluessel::Farnpflanzen; n <= VerdanSchluessel::LetzterTeilschluessel;
+             ++n) {
+            if (n >= VerdanSchluessel::Grundtabelle && n < VerdanSchluessel::ErsterTeilschluessel)
+                continue;
             if (const TTabelle* tabelle = Tabelle(n)) {
                 for (int gn : tabelle->Gattungen)
                     schluesselDerGattung[gn] << n;
@@ -422,8 +420,8 @@ private:
     // a family whose rows in the basic table all lead to one key leads there directly.
     void PruefeFamilien()
     {
-        const TTabelle* familien = Tabelle(FamilienSchluessel);
-        const TTabelle* grundtabelle = Tabelle(Grundtabelle);
+        const TTabelle* familien = Tabelle(VerdanSchluessel::Familien);
+        const TTabelle* grundtabelle = Tabelle(VerdanSchluessel::Grundtabelle);
         if (!familien || !grundtabelle) return;
         QHash<int, QSet<QString>> zieleDerFamilie; // FN -> GR of its rows in key 3 ("" = none)
         for (const TZeile& zeile : grundtabelle->Zeilen) {
@@ -476,7 +474,7 @@ private:
     // values that the species table records for it, or a user who ticks them never gets there.
     void PruefeLeitzeilen()
     {
-        const TTabelle* grundtabelle = Tabelle(Grundtabelle);
+        const TTabelle* grundtabelle = Tabelle(VerdanSchluessel::Grundtabelle);
         if (!grundtabelle) return;
         std::map<int, QList<const TZeile*>> leitzeilen;
         for (const TZeile& zeile : grundtabelle->Zeilen) {
@@ -485,7 +483,7 @@ private:
         }
         for (const auto& [nummer, zeilen] : leitzeilen) {
             const TTabelle* tabelle = Tabelle(nummer);
-            if (!tabelle || nummer < ErsterTeilschluessel) continue;
+            if (!tabelle || nummer < VerdanSchluessel::ErsterTeilschluessel) continue;
             QSet<int> gesehen;
             for (const TZeile& art : tabelle->Zeilen) {
                 const auto stelle = m_arten.constFind(art.ID);
