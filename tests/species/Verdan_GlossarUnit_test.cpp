@@ -201,8 +201,15 @@ TEST_F(Glossar, ShowsTheDrawingNamedByTheCodeNumberOrNone)
 TEST_F(Glossar, SearchMovesToTheNearestTermInTheIndexOrder)
 {
     const std::pair<const char*, const char*> faelle[] = {
-        {"ad", "adventiv"},     {"AD", "adventiv"}, {"Bz", "Dolde"},
-        {"Zwiebel", "Zwiebel"}, {"", "Achäne"},
+        {"ad", "adventiv"},
+        {"AD", "adventiv"},
+        {"Bz", "Dolde"},
+        {"Zwiebel", "Zwiebel"},
+        {"", "Achäne"},
+        // Quotes, wildcards and text beyond the column's forty characters are only text.
+        {"Do'%_\"", "Dolde"},
+        {"Blattttttttttttttttttttttttttttttttttttttttttttttttttttt", "Dolde"},
+        {"zzz", "Zwiebel"},
     };
     TVerdan_Glossar* g = Oeffne();
     for (const auto& [text, begriff] : faelle) {
