@@ -180,10 +180,10 @@ void TVerdan_Glossar::FormCreate()
         ShowMessageDlg(QStringLiteral("Glossar"),
                        QStringLiteral("Das Glossar kann nicht gelesen werden: ") +
                            fehler.Message());
+        ZeigeBegriff(); // opening shows the first term; without the table, none
     }
     GlossarBrowser->SetDataSource(GlossarDataSource);
     DBNavigator1->SetDataSource(GlossarDataSource);
-    ZeigeBegriff();
     FormResize();
 }
 
